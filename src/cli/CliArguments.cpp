@@ -1,0 +1,95 @@
+#include "CliArguments.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace sorvak {
+
+const char* const kCliUsage =
+    "usage: sorvak-cli dump FILE [COMMON...]\n"
+    "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
+    "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
+    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
+    "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n";
+
+namespace {
+
+// Export options that take a value: the Cabrillo header on the command line.
+constexpr std::array<std::string_view, 16> kExportOptions = {
+    "cabrillo-version", "contest",  "callsign",        "location",
+    "category",         "name",     "address",         "cat-assisted",
+    "cat-band",         "cat-mode", "cat-operator",    "cat-power",
+    "cat-station",      "cat-time", "cat-transmitter", "cat-overlay"};
+
+std::optional<CliAction::Kind> actionKind(std::string_view name) {
+    if (name == "append")
+        return CliAction::Kind::Append;
+    if (name == "merge")
+        return CliAction::Kind::Merge;
+    if (name == "sort")
+        return CliAction::Kind::Sort;
+    if (name == "answer")
+        return CliAction::Kind::Answer;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& args,
+                                              std::string& error) {
+    CliArguments parsed;
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() <= 2 || arg.compare(0, 2, "--") != 0) {
+            positional.push_back(arg);
+            continue;
+        }
+        std::string name = arg.substr(2);
+        if (i + 1 >= args.size()) {
+            error = "option " + arg + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (auto kind = actionKind(name)) {
+            if (*kind == CliAction::Kind::Answer && value != "yes" && value != "no") {
+                error = "--answer takes yes or no";
+                return std::nullopt;
+            }
+            parsed.actions.push_back(CliAction{*kind, value});
+        } else if (name == "to") {
+            parsed.to = value;
+        } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
+                   kExportOptions.end()) {
+            parsed.exportOptions[name] = value;
+        } else {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        }
+    }
+    if (positional.empty()) {
+        error = "no command";
+        return std::nullopt;
+    }
+    parsed.command = positional[0];
+    size_t wanted = parsed.command == "dump" ? 2 : parsed.command == "convert" ? 3 : 0;
+    if (wanted == 0) {
+        error = "unknown command " + parsed.command;
+        return std::nullopt;
+    }
+    if (positional.size() != wanted) {
+        error = "wrong number of arguments for " + parsed.command;
+        return std::nullopt;
+    }
+    parsed.file = positional[1];
+    if (wanted == 3) {
+        parsed.out = positional[2];
+    } else if (parsed.to || !parsed.exportOptions.empty()) {
+        error = "dump takes no export options";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+}  // namespace sorvak

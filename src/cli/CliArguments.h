@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorvak {
+
+// One of the options applied in order to the loaded log.
+struct CliAction {
+    enum class Kind { Append, Merge, Sort, Answer } kind;
+    std::string value;
+};
+
+struct CliArguments {
+    std::string command;  // "dump" or "convert"
+    std::string file;
+    std::string out;                 // convert only
+    std::optional<std::string> to;   // convert only
+    std::vector<CliAction> actions;  // in the order given
+    // Options of the export that take one value each, by name without "--".
+    std::map<std::string, std::string> exportOptions;
+};
+
+// Parses the arguments after the program's name; on a usage error returns
+// nothing and sets `error`.
+std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& args,
+                                              std::string& error);
+
+extern const char* const kCliUsage;
+
+}  // namespace sorvak

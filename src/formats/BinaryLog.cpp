@@ -1,0 +1,188 @@
+#include "formats/BinaryLog.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "formats/LoadContext.h"
+
+namespace sorvak {
+namespace {
+
+// Field offsets and capacities of a QSO record.
+constexpr size_t kTime = 0;
+constexpr size_t kCallSign = 8, kCallSignCap = 12;
+constexpr size_t kSent = 21, kRcvd = 52, kExchangeCap = 30;
+constexpr size_t kSrst = 84, kRrst = 86;
+constexpr size_t kMode = 92, kBand = 93, kPower = 94;
+constexpr size_t kMulti = 95, kMulti2 = 126;
+constexpr size_t kNewMulti = 157, kNewMulti2 = 158, kPoints = 159;
+constexpr size_t kOperator = 160, kOperatorCap = 14;
+constexpr size_t kMemo = 175, kMemoCap = 67;
+constexpr size_t kTxNumber = 243;
+
+// Header record fields.
+constexpr size_t kTimeZone = 84, kCoefficient = 86;
+constexpr size_t kContestName = 175, kContestNameWritten = 64;
+constexpr size_t kStationCallEnd = 19, kContestNameEnd = 238;
+
+constexpr double kEpochDays = 25569.0;
+
+double doubleAt(const RawRecord& r, size_t offset) {
+    double value;
+    std::memcpy(&value, r.data() + offset, sizeof value);
+    return value;
+}
+
+int16_t int16At(const RawRecord& r, size_t offset) {
+    return static_cast<int16_t>(static_cast<uint16_t>(r[offset] | (r[offset + 1] << 8)));
+}
+
+// A length-prefixed string; the text ends at its length, its capacity or a NUL.
+std::string stringAt(const RawRecord& r, size_t offset, size_t capacity) {
+    size_t length = std::min<size_t>(r[offset], capacity);
+    const char* text = reinterpret_cast<const char*>(r.data() + offset + 1);
+    return std::string(text, strnlen(text, length));
+}
+
+void putDouble(RawRecord& r, size_t offset, double value) {
+    std::memcpy(r.data() + offset, &value, sizeof value);
+}
+
+void putInt16(RawRecord& r, size_t offset, int value) {
+    auto bits = static_cast<uint16_t>(value);
+    r[offset] = static_cast<uint8_t>(bits & 0xFF);
+    r[offset + 1] = static_cast<uint8_t>(bits >> 8);
+}
+
+void putByte(RawRecord& r, size_t offset, int value) {
+    r[offset] = static_cast<uint8_t>(value);
+}
+
+// Writes the length byte and text; returns the text's length.
+size_t putString(RawRecord& r, size_t offset, const std::string& text, size_t capacity) {
+    size_t length = std::min(text.size(), capacity);
+    r[offset] = static_cast<uint8_t>(length);
+    std::memcpy(r.data() + offset + 1, text.data(), length);
+    return length;
+}
+
+QsoRecord recordFrom(const RawRecord& r) {
+    QsoValues v;
+    v.time = timeFromDayCount(doubleAt(r, kTime));
+    v.callSign = stringAt(r, kCallSign, kCallSignCap);
+    v.sent = stringAt(r, kSent, kExchangeCap);
+    v.rcvd = stringAt(r, kRcvd, kExchangeCap);
+    v.srst = int16At(r, kSrst);
+    v.rrst = int16At(r, kRrst);
+    v.mode = r[kMode];
+    v.band = r[kBand];
+    v.power = static_cast<int8_t>(r[kPower]);
+    v.multi = stringAt(r, kMulti, kExchangeCap);
+    v.multi2 = stringAt(r, kMulti2, kExchangeCap);
+    v.newMulti = r[kNewMulti];
+    v.newMulti2 = r[kNewMulti2];
+    v.points = r[kPoints];
+    v.operatorName = stringAt(r, kOperator, kOperatorCap);
+    v.memo = stringAt(r, kMemo, kMemoCap);
+    v.txNumber = r[kTxNumber];
+    return QsoRecord(std::move(v));
+}
+
+RawRecord recordBytes(const QsoRecord& q) {
+    RawRecord r{};
+    putDouble(r, kTime, dayCountFromTime(q.time()));
+    putString(r, kCallSign, q.callSign(), kCallSignCap);
+    putString(r, kSent, q.sent(), kExchangeCap);
+    putString(r, kRcvd, q.rcvd(), kExchangeCap);
+    putInt16(r, kSrst, q.srst());
+    putInt16(r, kRrst, q.rrst());
+    putByte(r, kMode, q.mode());
+    putByte(r, kBand, q.band());
+    putByte(r, kPower, q.power());
+    putString(r, kMulti, q.multi(), kExchangeCap);
+    putString(r, kMulti2, q.multi2(), kExchangeCap);
+    putByte(r, kNewMulti, q.newMulti());
+    putByte(r, kNewMulti2, q.newMulti2());
+    putByte(r, kPoints, q.points());
+    putString(r, kOperator, q.operatorName(), kOperatorCap);
+    putString(r, kMemo, q.memo(), kMemoCap);
+    putByte(r, kTxNumber, q.txNumber());
+    return r;
+}
+
+RawRecord headerBytes(const CSorvakDoc& doc) {
+    RawRecord r = doc.rawHeader();
+    const ContestInfo& info = doc.contest();
+    putDouble(r, 0, info.version);
+    putInt16(r, kTimeZone, info.utcFlag != 0 ? -1 : 0);
+    putInt16(r, kCoefficient, info.coefficient);
+    size_t call = putString(r, kCallSign, info.stationCall, kCallSignCap);
+    std::fill(r.begin() + kCallSign + 1 + call, r.begin() + kStationCallEnd + 1, 0);
+    size_t name = putString(r, kContestName, info.contestName, kContestNameWritten);
+    std::fill(r.begin() + kContestName + 1 + name, r.begin() + kContestNameEnd + 1, 0);
+    return r;
+}
+
+void append(std::string& out, const RawRecord& r) {
+    out.append(reinterpret_cast<const char*>(r.data()), r.size());
+}
+
+}  // namespace
+
+double dayCountFromTime(int32_t time) {
+    return time / 86400.0 + kEpochDays;
+}
+
+int32_t timeFromDayCount(double days) {
+    double seconds = std::trunc((days - kEpochDays) * 86400.0 + 0.001);
+    if (!(seconds >= std::numeric_limits<int32_t>::min() &&
+          seconds <= std::numeric_limits<int32_t>::max())) {
+        return kNoTime;
+    }
+    return static_cast<int32_t>(seconds);
+}
+
+std::string headerContestName(const RawRecord& header) {
+    return stringAt(header, kContestName, kMemoCap);
+}
+
+bool isServerHeader(const RawRecord& header) {
+    return headerContestName(header).find("QServer") != std::string::npos;
+}
+
+void applyHeaderRecord(CSorvakDoc& doc, const RawRecord& header) {
+    ContestInfo& info = doc.contest();
+    info.version = doubleAt(header, 0);
+    info.utcFlag = int16At(header, kTimeZone) == -1 ? 1 : 0;
+    info.coefficient = int16At(header, kCoefficient);
+    info.stationCall = stringAt(header, kCallSign, kCallSignCap);
+    info.contestName = headerContestName(header);
+}
+
+void readBinaryLog(LoadContext& context) {
+    RawRecord record{};
+    context.source.read(record.data(), record.size());
+    if (context.mode == LoadMode::Load) {
+        context.doc.rawHeader() = record;
+        if (!isServerHeader(record)) {
+            applyHeaderRecord(context.doc, record);
+        }
+    }
+    // A final piece shorter than a record is not a QSO and is dropped.
+    while (context.source.read(record.data(), record.size()) == record.size()) {
+        context.add(std::make_unique<QsoRecord>(recordFrom(record)));
+    }
+}
+
+std::string writeBinaryLog(const CSorvakDoc& doc) {
+    std::string out;
+    out.reserve((doc.count() + 1) * kRecordSize);
+    append(out, headerBytes(doc));
+    for (const auto& q : doc.qsoList()) {
+        append(out, recordBytes(*q));
+    }
+    return out;
+}
+
+}  // namespace sorvak

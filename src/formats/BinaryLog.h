@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "model/CSorvakDoc.h"
+
+namespace sorvak {
+
+class LoadContext;
+
+// The binary log: fixed 256-byte records, the header record first.
+
+// Sets the contest header from a header record.
+void applyHeaderRecord(CSorvakDoc& doc, const RawRecord& header);
+// The contest-name text of a header record.
+std::string headerContestName(const RawRecord& header);
+// True when the header record was written by the network log server, whose
+// header fields are not applied.
+bool isServerHeader(const RawRecord& header);
+
+void readBinaryLog(LoadContext& context);
+// The whole file: the header record and one record per QSO in list order.
+std::string writeBinaryLog(const CSorvakDoc& doc);
+
+// Day counts since 1899-12-30, the fraction being the time of day.
+double dayCountFromTime(int32_t time);
+// kNoTime for a day count that no 32-bit time can hold (NaN included).
+int32_t timeFromDayCount(double days);
+
+}  // namespace sorvak

@@ -1,0 +1,98 @@
+#include "formats/FileCheckType.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "formats/LogSource.h"
+#include "platform/Ui.h"
+
+namespace sorvak {
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool looksLikeBinaryHeader(const std::array<uint8_t, 256>& bytes) {
+    bool zoneBytesAgree =
+        (bytes[83] == 0x00 && bytes[84] == 0x00) || (bytes[83] == 0xFF && bytes[84] == 0xFF);
+    return zoneBytesAgree && bytes[8] <= 12 && bytes[9] >= '0' && bytes[9] <= 'z';
+}
+
+bool nameEndsInQgb(const std::string& path) {
+    std::string_view name = path;
+    if (auto slash = name.find_last_of('/'); slash != std::string_view::npos) {
+        name.remove_prefix(slash + 1);
+    }
+    if (name.size() < 4 || name[name.size() - 4] != '.') {
+        return false;
+    }
+    std::string ext(name.substr(name.size() - 3));
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return ext == "QGB";
+}
+
+bool hasN1mmCreatedBy(LogSource& source) {
+    source.rewind();
+    std::string line;
+    while (source.readRawLine(line)) {
+        if (startsWith(line, "CREATED-BY: N1MM Logger ")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+FileKind FileCheckType(LogSource& source, Ui& ui) {
+    std::array<uint8_t, 256> bytes{};
+    size_t got = source.read(bytes.data(), bytes.size());
+    if (got < 4) {
+        ui.tell("ﾌｧｲﾙが短すぎます。");
+        return KIND_UNKNOWN;
+    }
+    if (got == bytes.size() && looksLikeBinaryHeader(bytes)) {
+        return KIND_QGB;
+    }
+
+    source.rewind();
+    std::string line;
+    source.readRawLine(line);
+    if (startsWith(line, "Quog for Windows")) {
+        return KIND_ALL;
+    }
+    if (startsWith(line, "mon ")) {
+        return KIND_DOS_TXT;
+    }
+    if (std::count(line.begin(), line.end(), ',') >= 10) {
+        return KIND_HAMLOG_OLD;
+    }
+    while (startsWith(line, ";")) {
+        if (!source.readRawLine(line)) {
+            return KIND_UNKNOWN;
+        }
+    }
+    if (startsWith(line, "START-OF-LOG:")) {
+        return KIND_CABRILLO;
+    }
+    if (startsWith(line, "CCC TXT file")) {
+        return KIND_CCC;
+    }
+    if (nameEndsInQgb(source.path())) {
+        ui.tell("一応Quogバイナリファイルとして読み込みます。");
+        return KIND_QGB;
+    }
+    if (hasN1mmCreatedBy(source)) {
+        return KIND_N1MM;
+    }
+    ui.tell("ファイルの形式が不明です。");
+    return KIND_UNKNOWN;
+}
+
+}  // namespace sorvak

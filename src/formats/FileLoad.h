@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "formats/FileKind.h"
+
+namespace sorvak {
+
+class CSorvakDoc;
+class Ui;
+
+// The load dispatcher of every way in: asks before a load replaces a log,
+// detects the format, clears and titles the document (load), runs the
+// reader and sets the modified flag. It does not refresh the view.
+// Returns the detected kind, or nothing when the user refused or the file
+// cannot be opened.
+std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path, LoadMode mode);
+
+}  // namespace sorvak

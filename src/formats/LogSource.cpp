@@ -1,0 +1,65 @@
+#include "formats/LogSource.h"
+
+#include <sys/stat.h>
+
+namespace sorvak {
+
+// Only regular files are logs: a folder, a device or a FIFO counts as a
+// file that cannot be opened (a FIFO would otherwise block the reader).
+LogSource::LogSource(const std::string& path) : path_(path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        file_ = std::fopen(path.c_str(), "rb");
+    }
+}
+
+LogSource::LogSource(std::FILE* file, std::string path) : file_(file), path_(std::move(path)) {}
+
+LogSource::~LogSource() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
+}
+
+size_t LogSource::read(void* buffer, size_t size) {
+    return std::fread(buffer, 1, size, file_);
+}
+
+bool LogSource::readRawLine(std::string& line) {
+    line.clear();
+    while (line.size() < kMaxLine) {
+        int c = std::getc(file_);
+        if (c == EOF) {
+            break;
+        }
+        line.push_back(static_cast<char>(c));
+        if (c == '\n') {
+            break;
+        }
+    }
+    return !line.empty();
+}
+
+bool LogSource::readLine(std::string& line) {
+    if (!readRawLine(line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\n') {
+        line.pop_back();
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+void LogSource::rewind() {
+    std::clearerr(file_);
+    std::fseek(file_, 0, SEEK_SET);
+}
+
+std::optional<LocalFileTime> LogSource::modificationTime() const {
+    return fileModificationTime(path_);
+}
+
+}  // namespace sorvak

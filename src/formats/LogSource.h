@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "platform/FileTime.h"
+
+namespace sorvak {
+
+// A log file open for reading in binary mode, with the line reading that
+// every text reader shares.
+class LogSource {
+  public:
+    // The longest line a reader takes, line feed included; the rest of a
+    // longer line is read as the next line.
+    static constexpr size_t kMaxLine = 254;
+
+    // Opens `path`; check isOpen().
+    explicit LogSource(const std::string& path);
+    // Takes an already open stream (owned and closed by this object).
+    LogSource(std::FILE* file, std::string path);
+    ~LogSource();
+    LogSource(const LogSource&) = delete;
+    LogSource& operator=(const LogSource&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    const std::string& path() const { return path_; }
+
+    // Reads up to `size` bytes; returns how many were read.
+    size_t read(void* buffer, size_t size);
+    // Reads one line of at most kMaxLine bytes and strips one LF and then one
+    // CR. False at the end of the file.
+    bool readLine(std::string& line);
+    // Reads one line as readLine does but keeps its line end.
+    bool readRawLine(std::string& line);
+    void rewind();
+
+    // The file's last-modification time in local time.
+    std::optional<LocalFileTime> modificationTime() const;
+
+  private:
+    std::FILE* file_ = nullptr;
+    std::string path_;
+};
+
+}  // namespace sorvak

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "formats/FileKind.h"
+
+namespace sorvak {
+
+class CSorvakDoc;
+
+// The bytes of the whole file that the writer of `kind` makes of the
+// document; nothing for a kind without a writer.
+std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind);
+
+}  // namespace sorvak

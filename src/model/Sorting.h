@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+namespace sorvak {
+
+class CSorvakDoc;
+class Ui;
+
+// Sort keys and call-sign comparison modes. Callers set exactly one key bit.
+enum SortFlags : unsigned {
+    SORT_CALLSIGN = 0x0001,
+    SORT_TIME = 0x0002,
+    SORT_BAND = 0x0004,
+    SORT_MODE = 0x0008,
+    SORT_POWER = 0x0010,
+    SORT_POINTS = 0x0020,
+    SORT_TXNUMBER = 0x0040,
+    SORT_OPERATOR = 0x0080,
+    SORT_MEMO = 0x0100,
+    CMP_BYTES = 0x1000,
+    CMP_JA_JH_JR = 0x2000,
+};
+
+// Negative, 0 or positive as a sorts before, with or after b.
+int compareCallSigns(std::string_view a, std::string_view b, unsigned flags);
+
+// Sorts the document's QSO list in place, stably, by the key of `flags`.
+// A list of fewer than 2 QSOs is refused with a message.
+void sortQsos(CSorvakDoc& doc, Ui& ui, unsigned flags);
+
+}  // namespace sorvak

@@ -1,0 +1,68 @@
+#include "platform/Cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace sorvak {
+namespace {
+
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
+                                     to);
+        }
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the input; an undecodable byte is replaced by `replacement`
+    // and skipped.
+    std::string convert(std::string_view input, std::string_view replacement) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string out;
+        out.reserve(input.size() * 3 / 2 + 4);
+        char* in = const_cast<char*>(input.data());
+        size_t inLeft = input.size();
+        char buffer[1024];
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            size_t outLeft = sizeof buffer;
+            size_t rc = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, static_cast<size_t>(outPtr - buffer));
+            if (rc != static_cast<size_t>(-1)) {
+                continue;
+            }
+            if (errno == E2BIG) {
+                continue;
+            }
+            // EILSEQ or EINVAL: one bad (or cut) sequence.
+            out.append(replacement);
+            ++in;
+            --inLeft;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
+
+  private:
+    iconv_t cd_;
+};
+
+}  // namespace
+
+std::string cp932ToUtf8(std::string_view cp932) {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter.convert(cp932, "\xEF\xBF\xBD");
+}
+
+std::string utf8ToCp932(std::string_view utf8) {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter.convert(utf8, "?");
+}
+
+}  // namespace sorvak

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorvak {
+
+// Conversions at the edges: QSO text is kept as CP932 bytes everywhere else.
+// Bytes that do not decode become U+FFFD.
+std::string cp932ToUtf8(std::string_view cp932);
+// Characters CP932 cannot hold become '?'.
+std::string utf8ToCp932(std::string_view utf8);
+
+}  // namespace sorvak

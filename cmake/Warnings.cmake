@@ -1,5 +1,5 @@
 # Warnings are errors in the project's own code only.
 function(sorvak_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                             -Wno-sign-conversion -Werror)
+                                             -Wno-sign-conversion -Wno-missing-field-initializers -Werror)
 endfunction()

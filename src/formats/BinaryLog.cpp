@@ -67,6 +67,13 @@ size_t putString(RawRecord& r, size_t offset, const std::string& text, size_t ca
     return length;
 }
 
+// Zeroes the bytes from `first` to `last` inclusive; nothing when first > last.
+void zeroRange(RawRecord& r, size_t first, size_t last) {
+    for (size_t i = first; i <= last; ++i) {
+        r[i] = 0;
+    }
+}
+
 QsoRecord recordFrom(const RawRecord& r) {
     QsoValues v;
     v.time = timeFromDayCount(doubleAt(r, kTime));
@@ -118,9 +125,9 @@ RawRecord headerBytes(const CSorvakDoc& doc) {
     putInt16(r, kTimeZone, info.utcFlag != 0 ? -1 : 0);
     putInt16(r, kCoefficient, info.coefficient);
     size_t call = putString(r, kCallSign, info.stationCall, kCallSignCap);
-    std::fill(r.begin() + kCallSign + 1 + call, r.begin() + kStationCallEnd + 1, 0);
+    zeroRange(r, kCallSign + 1 + call, kStationCallEnd);
     size_t name = putString(r, kContestName, info.contestName, kContestNameWritten);
-    std::fill(r.begin() + kContestName + 1 + name, r.begin() + kContestNameEnd + 1, 0);
+    zeroRange(r, kContestName + 1 + name, kContestNameEnd);
     return r;
 }
 

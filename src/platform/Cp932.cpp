@@ -20,9 +20,11 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts the input; an undecodable byte is replaced by `replacement`
-    // and skipped.
-    std::string convert(std::string_view input, std::string_view replacement) {
+    // Converts the input; an undecodable sequence is replaced by `replacement`
+    // and skipped: one byte, and with `skipContinuations` the UTF-8
+    // continuation bytes that follow it.
+    std::string convert(std::string_view input, std::string_view replacement,
+                        bool skipContinuations) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(input.size() * 3 / 2 + 4);
@@ -42,8 +44,11 @@ class Converter {
             }
             // EILSEQ or EINVAL: one bad (or cut) sequence.
             out.append(replacement);
-            ++in;
-            --inLeft;
+            do {
+                ++in;
+                --inLeft;
+            } while (skipContinuations && inLeft > 0 &&
+                     (static_cast<unsigned char>(*in) & 0xC0) == 0x80);
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
         return out;
@@ -57,12 +62,12 @@ class Converter {
 
 std::string cp932ToUtf8(std::string_view cp932) {
     thread_local Converter converter("UTF-8", "CP932");
-    return converter.convert(cp932, "\xEF\xBF\xBD");
+    return converter.convert(cp932, "\xEF\xBF\xBD", false);
 }
 
 std::string utf8ToCp932(std::string_view utf8) {
     thread_local Converter converter("CP932", "UTF-8");
-    return converter.convert(utf8, "?");
+    return converter.convert(utf8, "?", true);
 }
 
 }  // namespace sorvak

@@ -2,8 +2,14 @@
 
 namespace sorvak {
 
+ScriptedUi::Event& ScriptedUi::record(Kind kind) {
+    events.emplace_back();
+    events.back().kind = kind;
+    return events.back();
+}
+
 Answer ScriptedUi::ask(const Message& message) {
-    events.push_back(Event{Kind::Message, message, {}});
+    record(Kind::Message).message = message;
     if (answers.empty()) {
         return message.defaultButton;
     }
@@ -22,17 +28,17 @@ std::optional<std::string> ScriptedUi::nextPath() {
 }
 
 std::optional<std::string> ScriptedUi::openFileName(const FileDialog& dialog) {
-    events.push_back(Event{Kind::OpenFile, {}, dialog});
+    record(Kind::OpenFile).dialog = dialog;
     return nextPath();
 }
 
 std::optional<std::string> ScriptedUi::saveFileName(const FileDialog& dialog) {
-    events.push_back(Event{Kind::SaveFile, {}, dialog});
+    record(Kind::SaveFile).dialog = dialog;
     return nextPath();
 }
 
 bool ScriptedUi::runDialog(DialogForm& form) {
-    events.push_back(Event{Kind::Dialog, {}, {}});
+    record(Kind::Dialog);
     return dialogHandler ? dialogHandler(form) : false;
 }
 

@@ -16,7 +16,7 @@ class ScriptedUi : public Ui {
   public:
     enum class Kind { Message, OpenFile, SaveFile, Dialog };
     struct Event {
-        Kind kind;
+        Kind kind = Kind::Message;
         Message message;    // Kind::Message
         FileDialog dialog;  // Kind::OpenFile, Kind::SaveFile
     };
@@ -43,6 +43,7 @@ class ScriptedUi : public Ui {
     std::vector<std::string> messageTexts() const;
 
   private:
+    Event& record(Kind kind);
     std::optional<std::string> nextPath();
 };
 

@@ -1,0 +1,107 @@
+#include "model/QsoRecord.h"
+
+#include <gtest/gtest.h>
+
+#include "model/Vocabulary.h"
+
+namespace sorvak {
+namespace {
+
+TEST(QsoRecord, AnEmptyRecord) {
+    QsoRecord q;
+    EXPECT_EQ(q.time(), -1);
+    EXPECT_EQ(q.band(), -1);
+    EXPECT_EQ(q.mode(), -1);
+    EXPECT_EQ(q.power(), -1);
+    EXPECT_EQ(q.points(), -1);
+    EXPECT_EQ(q.txNumber(), 0);
+    EXPECT_EQ(q.srst(), 0);
+    EXPECT_EQ(q.newMulti(), 0);
+    EXPECT_TRUE(q.callSign().empty());
+}
+
+TEST(QsoRecord, FromPartsLooksUpTextsAndFlagsNewMultipliers) {
+    QsoRecord q(QsoParts{.year = 2026,
+                         .month = 11,
+                         .day = 3,
+                         .hhmm = 905,
+                         .callSign = "JA1ABC",
+                         .srst = 599,
+                         .sent = "10H",
+                         .rrst = 579,
+                         .rcvd = "13M",
+                         .multi = "",
+                         .multi2 = "13",
+                         .bandText = "10G",
+                         .modeText = "Other",
+                         .powerLetter = 'M',
+                         .points = 2,
+                         .txNumber = 1,
+                         .operatorName = "JH1QQQ",
+                         .memo = "memo"});
+    EXPECT_EQ(q.newMulti(), 0);
+    EXPECT_EQ(q.newMulti2(), 1);
+    EXPECT_EQ(q.band(), 15);
+    EXPECT_EQ(q.mode(), 5);
+    EXPECT_EQ(q.power(), 2);
+    EXPECT_EQ(q.srst(), 599);
+    EXPECT_EQ(q.rrst(), 579);
+    EXPECT_EQ(q.points(), 2);
+    EXPECT_EQ(q.txNumber(), 1);
+    EXPECT_EQ(q.operatorName(), "JH1QQQ");
+    EXPECT_EQ(q.memoLength(), 4);
+    EXPECT_EQ(q.bandText(), "10G");
+    EXPECT_EQ(q.modeText(), "Other");
+    EXPECT_EQ(q.powerLetter(), 'M');
+}
+
+TEST(QsoRecord, FromStoredValuesTakesThemUnchanged) {
+    QsoValues v;
+    v.time = 12345;
+    v.multi = "13";
+    v.newMulti = 0;
+    v.band = 200;
+    v.power = -1;
+    QsoRecord q(v);
+    EXPECT_EQ(q.time(), 12345);
+    EXPECT_EQ(q.newMulti(), 0);
+    EXPECT_EQ(q.band(), 200);
+    EXPECT_EQ(q.bandText(), "");  // no text for a code outside the table
+    EXPECT_EQ(q.powerLetter(), '\0');
+}
+
+TEST(Vocabulary, TextLookupsAreExactAndCaseSensitive) {
+    EXPECT_EQ(bandCodeOf("10G"), 15);
+    EXPECT_EQ(bandCodeOf("10"), 3);
+    EXPECT_EQ(bandCodeOf("10g"), -1);
+    EXPECT_EQ(bandCodeOf("1.9"), 0);
+    EXPECT_EQ(bandCodeOf("1.8"), -1);
+    EXPECT_EQ(bandCodeOf("1.90"), -1);
+    EXPECT_EQ(modeCodeOf("RTTY"), 4);
+    EXPECT_EQ(modeCodeOf("cw"), -1);
+    EXPECT_EQ(powerCodeOf('H'), 3);
+    EXPECT_EQ(powerCodeOf('h'), -1);
+    EXPECT_EQ(powerCodeOf('P'), 0);
+    EXPECT_EQ(powerCodeOf('\0'), -1);
+}
+
+TEST(Vocabulary, EveryCodeRoundTripsThroughItsText) {
+    for (int code = 0; code < kBandCount; ++code) {
+        EXPECT_EQ(bandCodeOf(bandTextOf(code)), code);
+    }
+    for (int code = 0; code < kModeCount; ++code) {
+        EXPECT_EQ(modeCodeOf(modeTextOf(code)), code);
+    }
+    for (int code = 0; code < kPowerCount; ++code) {
+        EXPECT_EQ(powerCodeOf(powerLetterOf(code)), code);
+    }
+    QsoRecord q;
+    EXPECT_EQ(q.setBandFromText("430"), 11);
+    EXPECT_EQ(q.setModeFromText("FM"), 2);
+    EXPECT_EQ(q.setPowerFromLetter('L'), 1);
+    EXPECT_EQ(q.setBandFromText("431"), -1);
+    EXPECT_EQ(q.band(), -1);
+}
+
+}  // namespace
+}  // namespace sorvak

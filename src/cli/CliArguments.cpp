@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "editing/CabrilloHeaderForm.h"
+
 namespace sorvak {
 
 const char* const kCliUsage =
@@ -11,6 +13,10 @@ const char* const kCliUsage =
     "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
+    "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
+    "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
+    "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
+    "     --cat-transmitter T --cat-overlay T\n"
     "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n";
 
 namespace {
@@ -34,7 +40,40 @@ std::optional<CliAction::Kind> actionKind(std::string_view name) {
     return std::nullopt;
 }
 
+// The form's text field behind each Cabrillo option.
+const std::map<std::string_view, std::string CabrilloHeaderForm::*> kCabrilloFields = {
+    {"contest", &CabrilloHeaderForm::contest},
+    {"callsign", &CabrilloHeaderForm::callSign},
+    {"location", &CabrilloHeaderForm::location},
+    {"category", &CabrilloHeaderForm::category},
+    {"name", &CabrilloHeaderForm::name},
+    {"address", &CabrilloHeaderForm::address},
+    {"cat-assisted", &CabrilloHeaderForm::catAssisted},
+    {"cat-band", &CabrilloHeaderForm::catBand},
+    {"cat-mode", &CabrilloHeaderForm::catMode},
+    {"cat-operator", &CabrilloHeaderForm::catOperator},
+    {"cat-power", &CabrilloHeaderForm::catPower},
+    {"cat-station", &CabrilloHeaderForm::catStation},
+    {"cat-time", &CabrilloHeaderForm::catTime},
+    {"cat-transmitter", &CabrilloHeaderForm::catTransmitter},
+    {"cat-overlay", &CabrilloHeaderForm::catOverlay},
+};
+
 }  // namespace
+
+bool applyCabrilloOptions(const CliArguments& args, CabrilloHeaderForm& form, std::string& error) {
+    for (const auto& [name, value] : args.exportOptions) {
+        if (name != "cabrillo-version") {
+            form.*kCabrilloFields.at(name) = value;
+        } else if (value == "2" || value == "3") {
+            form.version = value == "2" ? 2 : 3;
+        } else {
+            error = "--cabrillo-version takes 2 or 3";
+            return false;
+        }
+    }
+    return true;
+}
 
 std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& args,
                                               std::string& error) {

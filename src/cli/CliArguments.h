@@ -7,6 +7,8 @@
 
 namespace sorvak {
 
+class CabrilloHeaderForm;
+
 // One of the options applied in order to the loaded log.
 struct CliAction {
     enum class Kind { Append, Merge, Sort, Answer } kind;
@@ -27,6 +29,10 @@ struct CliArguments {
 // nothing and sets `error`.
 std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& args,
                                               std::string& error);
+
+// Overrides the form's fields with the Cabrillo options given; false with
+// `error` set when --cabrillo-version is neither 2 nor 3.
+bool applyCabrilloOptions(const CliArguments& args, CabrilloHeaderForm& form, std::string& error);
 
 extern const char* const kCliUsage;
 

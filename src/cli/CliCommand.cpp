@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <string_view>
 
 #include "CliArguments.h"
 #include "CliUi.h"
+#include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
 #include "formats/LoadCommands.h"
-#include "formats/Writers.h"
+#include "formats/LogSource.h"
+#include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
@@ -77,6 +78,9 @@ class CliRun {
     bool load(const std::string& path, LoadMode mode);
     bool apply(const CliAction& action);
     void dump();
+    // The exit status when the Cabrillo header of the command line is refused;
+    // otherwise the header is stored in the document.
+    std::optional<int> refuseCabrilloHeader(const CliArguments& args);
     int convert(const CliArguments& args, FileKind kind);
 
     std::ostream& out_;
@@ -86,11 +90,14 @@ class CliRun {
 };
 
 bool CliRun::load(const std::string& path, LoadMode mode) {
+    if (!LogSource(path).isOpen()) {
+        err_ << "sorvak-cli: cannot open " << path << '\n';
+        return false;
+    }
     auto kind =
         mode == LoadMode::Merge ? mergeFile(doc_, ui_, path) : FileLoad(doc_, ui_, path, mode);
     if (!kind) {
-        err_ << "sorvak-cli: cannot open " << path << '\n';
-        return false;
+        return true;  // the user declined: nothing to do, and no failure
     }
     if (*kind == KIND_UNKNOWN || *kind == KIND_HAMLOG_OLD) {
         err_ << "sorvak-cli: " << path << ": no reader for this file's format\n";
@@ -137,18 +144,24 @@ void CliRun::dump() {
     }
 }
 
+std::optional<int> CliRun::refuseCabrilloHeader(const CliArguments& args) {
+    CabrilloHeaderForm form = CabrilloHeaderForm::prefilledFrom(doc_);
+    std::string error;
+    if (!applyCabrilloOptions(args, form, error)) {
+        return usage(error);
+    }
+    if (auto failure = form.check()) {
+        return fail(failure->message);
+    }
+    form.apply(doc_);
+    return std::nullopt;
+}
+
 int CliRun::convert(const CliArguments& args, FileKind kind) {
-    auto bytes = writeLogFile(doc_, kind);
-    if (!bytes) {
-        return fail("no writer for this format yet");
+    if (doc_.empty()) {
+        return fail("データがありません。");
     }
-    std::ofstream file(args.out, std::ios::binary | std::ios::trunc);
-    file.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
-    file.close();
-    if (!file) {
-        return fail("cannot write " + args.out);
-    }
-    return 0;
+    return writeLogTo(doc_, ui_, kind, args.out) ? 0 : 1;
 }
 
 int CliRun::run(const CliArguments& args) {
@@ -182,6 +195,11 @@ int CliRun::run(const CliArguments& args) {
     if (args.command == "dump") {
         dump();
         return 0;
+    }
+    if (kind == KIND_CABRILLO) {
+        if (auto refused = refuseCabrilloHeader(args)) {
+            return *refused;
+        }
     }
     return convert(args, kind);
 }

@@ -1,0 +1,8 @@
+// The Windows text log reader and writer over any file, in every load mode.
+#include "ReaderFuzz.h"
+#include "formats/AllLog.h"
+#include "formats/Readers.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return sorvak::fuzz::fuzzReader(data, size, sorvak::readAllLog, sorvak::writeAllLog);
+}

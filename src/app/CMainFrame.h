@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QToolBar;
+
+namespace sorvak {
+
+class CSorvakDoc;
+class CSorvakView;
+class CommandSet;
+class MainStatusBar;
+class Ui;
+
+// The one main window: menu bar, toolbar, the QSO list and the status bar.
+// Every message and question goes through the Ui it was given.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CSorvakView& view() { return *view_; }
+    CommandSet& commands() { return *commands_; }
+    MainStatusBar& mainStatusBar() { return *statusBar_; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void registerFrameCommands();
+    void setUpBarToggles();
+    void updateCaption();
+
+    CSorvakDoc& doc_;
+    Ui& ui_;
+    CommandSet* commands_;
+    CSorvakView* view_;
+    QToolBar* toolBar_;
+    MainStatusBar* statusBar_;
+};
+
+}  // namespace sorvak

@@ -1,0 +1,85 @@
+#include "DocumentCommands.h"
+
+#include <utility>
+
+#include "CommandSet.h"
+#include "formats/LoadCommands.h"
+#include "formats/SaveCommands.h"
+#include "model/CSorvakDoc.h"
+#include "model/Sorting.h"
+
+namespace sorvak {
+namespace {
+
+void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+    const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> loads[] = {
+        {Command::FileNew, onFileNew},
+        {Command::FileOpen, onFileOpen},
+        {Command::FileMerge, onFileMerge},
+        {Command::FileAppend, onFileAppend},
+        {Command::ImportCcc, onImportCcc},
+        {Command::ImportCabrillo, onImportCabrillo},
+        {Command::ImportN1mm, onImportN1mm},
+        {Command::ToolImportContestData, onImportContestData},
+    };
+    for (const auto& [command, load] : loads) {
+        commands.setHandler(command, [&doc, &ui, load] { load(doc, ui); });
+    }
+}
+
+void registerSorts(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+    const std::pair<Command, unsigned> sorts[] = {
+        {Command::SortCallAscii, SORT_CALLSIGN | CMP_BYTES},
+        {Command::SortCallJaJeJf, SORT_CALLSIGN},
+        {Command::SortCallJaJhJr, SORT_CALLSIGN | CMP_JA_JH_JR},
+        {Command::SortTime, SORT_TIME},
+        {Command::SortBand, SORT_BAND},
+        {Command::SortMode, SORT_MODE},
+        {Command::SortPower, SORT_POWER},
+        {Command::SortTxNumber, SORT_TXNUMBER},
+        {Command::SortPoints, SORT_POINTS},
+        {Command::SortOperator, SORT_OPERATOR},
+        {Command::SortMemo, SORT_MEMO},
+    };
+    for (const auto& [command, key] : sorts) {
+        commands.setHandler(command, [&doc, &ui, key] {
+            sortQsos(doc, ui, key);
+            doc.updateAllViews();
+        });
+    }
+}
+
+void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+    const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> saves[] = {
+        {Command::FileSave, onFileSave},
+        {Command::FileSaveAs, onFileSaveAs},
+        {Command::ExportCabrillo, onExportCabrillo},
+        {Command::ListCabrillo, onExportCabrillo},
+    };
+    for (const auto& [command, save] : saves) {
+        commands.setHandler(command, [&doc, &ui, save] { save(doc, ui); });
+    }
+    const std::pair<Command, FileKind> exports[] = {
+        {Command::ExportQgb, KIND_QGB},
+        {Command::ExportAll, KIND_ALL},
+        {Command::ExportDosTxt, KIND_DOS_TXT},
+        {Command::ExportSupercheck, KIND_SUPERCHECK},
+        {Command::ExportHamlog500, KIND_HAMLOG_500},
+        {Command::ExportHamlog445, KIND_HAMLOG_445},
+        {Command::ExportHamlogOld, KIND_HAMLOG_OLD},
+        {Command::ExportLogtaro, KIND_LOGTARO},
+    };
+    for (const auto& [command, kind] : exports) {
+        commands.setHandler(command, [&doc, &ui, kind] { exportLog(doc, ui, kind); });
+    }
+}
+
+}  // namespace
+
+void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+    registerLoads(commands, doc, ui);
+    registerSorts(commands, doc, ui);
+    registerSaves(commands, doc, ui);
+}
+
+}  // namespace sorvak

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace sorvak {
+
+// The message pane and the kana, caps, num and scroll lock indicators.
+class MainStatusBar : public QStatusBar {
+    Q_OBJECT
+
+  public:
+    explicit MainStatusBar(QWidget* parent = nullptr);
+
+    // Shows the prompt of the highlighted entry, or "ﾚﾃﾞｨ" for none.
+    void showPrompt(const QString& prompt);
+    QString messageText() const;
+
+  private:
+    QLabel* message_;
+};
+
+}  // namespace sorvak

@@ -1,0 +1,43 @@
+#include "StartUp.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "RecentFiles.h"
+#include "formats/FileLoad.h"
+#include "model/CSorvakDoc.h"
+#include "platform/Ui.h"
+
+namespace sorvak {
+namespace {
+
+bool openable(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::is_directory(path, error) &&
+           std::ifstream(path, std::ios::binary).is_open();
+}
+
+}  // namespace
+
+bool checkCommandLineFile(const CommandLineInfo& info, Ui& ui) {
+    if (!info.fileName || openable(*info.fileName)) {
+        return true;
+    }
+    ui.tell("ファイル「" + *info.fileName + "」を開けません。");
+    return false;
+}
+
+void loadCommandLineFile(const CommandLineInfo& info, CSorvakDoc& doc, Ui& ui,
+                         QSettings& settings) {
+    if (!info.fileName) {
+        return;
+    }
+    addRecentFile(settings, QString::fromStdString(*info.fileName));
+    FileLoad(doc, ui, *info.fileName, LoadMode::Load);
+    doc.updateAllViews();
+    if (info.readOnly) {
+        doc.setReadOnlyPath(*info.fileName);
+    }
+}
+
+}  // namespace sorvak

@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+#include "CMainFrame.h"
+#include "QtUi.h"
+#include "StartUp.h"
+#include "model/CSorvakDoc.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("SORVAK");
+    QApplication::setApplicationName("SORVAK");
+    // The program speaks Japanese: the standard buttons should too.
+    QTranslator translator;
+    if (translator.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&translator);
+    }
+
+    sorvak::CommandLineInfo info = sorvak::parseCommandLine(QApplication::arguments().mid(1));
+    sorvak::QtUi ui;
+    if (!sorvak::checkCommandLineFile(info, ui)) {
+        return 1;
+    }
+    sorvak::CSorvakDoc doc;
+    sorvak::CMainFrame frame(doc, ui);
+    ui.setParent(&frame);
+    frame.show();
+    QSettings settings;
+    sorvak::loadCommandLineFile(info, doc, ui, settings);
+    return QApplication::exec();
+}

@@ -1,0 +1,103 @@
+#include <cstdio>
+#include <memory>
+
+#include "formats/LoadContext.h"
+#include "formats/Readers.h"
+#include "formats/ScanLine.h"
+
+namespace sorvak {
+namespace {
+
+// Where a Windows text log line keeps its fields.
+constexpr size_t kCall = 17, kCallWidth = 13;
+constexpr size_t kSrst = 30;
+constexpr size_t kSent = 34, kRcvd = 46, kExchangeWidth = 7;
+constexpr size_t kRrst = 42;
+constexpr size_t kMulti = 54, kMulti2 = 60, kMultiWidth = 6;
+constexpr size_t kBandModePoints = 66;
+constexpr size_t kTail = 79;
+constexpr size_t kTxColumn = 98, kMemoAfterTxColumn = 104, kTxWidth = 6;
+
+struct LineDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+};
+
+// False when the line does not give all five parts; the others stay 0.
+bool readDate(const std::string& line, LineDate& d) {
+    return std::sscanf(line.c_str(), "%9d/%9d/%9d %9d:%9d", &d.year, &d.month, &d.day, &d.hour,
+                       &d.minute) == 5;
+}
+
+// A multiplier column; "-" marks a QSO that brought no new multiplier.
+std::string multiplierAt(const std::string& line, size_t column) {
+    std::string item = itemInColumns(line, column, kMultiWidth);
+    return item.starts_with('-') ? std::string() : item;
+}
+
+void readBandModePoints(const std::string& line, QsoParts& p) {
+    ItemBuffer band{};
+    ItemBuffer mode{};
+    p.points = 0;
+    std::string rest = restFrom(line, kBandModePoints);
+    std::sscanf(rest.c_str(), "%254s %254s %9d", band.data(), mode.data(), &p.points);
+    p.bandText = band.data();
+    p.modeText = mode.data();
+}
+
+// Operator name, TX number and memo after the fixed columns.
+void readTail(const std::string& line, QsoParts& p) {
+    size_t position = readOperatorName(line, kTail, p.operatorName);
+    if (readTxNumber(line, position, p.txNumber)) {
+        position += kTxWidth;
+    }
+    if (readTxNumber(line, kTxColumn, p.txNumber)) {
+        position = kMemoAfterTxColumn;
+    }
+    p.memo = restFrom(line, position);
+}
+
+std::unique_ptr<QsoRecord> recordOf(const std::string& line, const LineDate& d) {
+    QsoParts p;
+    p.callSign = itemInColumns(line, kCall, kCallWidth);
+    p.srst = numberFrom(line, kSrst, 0);
+    p.sent = itemInColumns(line, kSent, kExchangeWidth);
+    p.rrst = numberFrom(line, kRrst, 0);
+    p.rcvd = itemInColumns(line, kRcvd, kExchangeWidth);
+    p.multi = multiplierAt(line, kMulti);
+    p.multi2 = multiplierAt(line, kMulti2);
+    readBandModePoints(line, p);
+    p.powerLetter = powerFromSent(p.sent);
+    readTail(line, p);
+    auto record = std::make_unique<QsoRecord>(p);
+    record->setTime(makeClockTime(ClockParts{d.year, d.month, d.day, d.hour, d.minute, 0}));
+    return record;
+}
+
+bool isSkipped(const std::string& line) {
+    return line.empty() || line[0] == ';' || line[0] == 'Q';
+}
+
+}  // namespace
+
+void readAllLog(LoadContext& context) {
+    std::string raw;
+    int lineNumber = 0;
+    while (context.source.readLine(raw)) {
+        ++lineNumber;
+        std::string line = cText(raw);
+        if (isSkipped(line)) {
+            continue;
+        }
+        LineDate date;
+        if (!readDate(line, date) && !askToGoOn(context.ui, lineNumber, line)) {
+            return;
+        }
+        context.add(recordOf(line, date));
+    }
+}
+
+}  // namespace sorvak

@@ -1,0 +1,93 @@
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+#include "formats/ForeignLog.h"
+#include "formats/LoadContext.h"
+#include "formats/Readers.h"
+#include "formats/ScanLine.h"
+
+namespace sorvak {
+namespace {
+
+constexpr std::string_view kColumnHeader =
+    "Date     Time   Freq   Mode MyCall       Snt Exch   HisCall         Rcvd Exch     Mult   Pts";
+static_assert(kColumnHeader.size() == 92);
+
+constexpr size_t kMulti = 83, kMultiWidth = 6;
+constexpr size_t kPoints = 90;
+
+// Frequencies in kHz.
+constexpr std::array<FrequencyStep, 15> kN1mmBands = {{{3500, "1.9"},
+                                                       {7000, "3.5"},
+                                                       {10000, "7"},
+                                                       {14000, "10"},
+                                                       {18000, "14"},
+                                                       {21000, "18"},
+                                                       {24000, "21"},
+                                                       {28000, "24"},
+                                                       {50000, "28"},
+                                                       {144000, "50"},
+                                                       {430000, "144"},
+                                                       {1200000, "430"},
+                                                       {2400000, "1200"},
+                                                       {5700000, "2400"},
+                                                       {9999999, "5600"}}};
+
+// Reads up to the column header; true when it was found.
+bool findColumnHeader(LoadContext& context) {
+    std::string raw;
+    while (context.source.readLine(raw)) {
+        std::string line = cText(raw);
+        if (line.starts_with(kColumnHeader)) {
+            return true;
+        }
+        applyContestLine(context.doc, line);
+    }
+    return false;
+}
+
+// The QSO of a data line, or nothing when the line does not give all its
+// twelve values. The points of a line without any keep `points` as it was.
+std::unique_ptr<QsoRecord> recordOf(const std::string& line, int& points) {
+    QsoParts p;
+    int hhmm = 0;
+    double frequency = 0;
+    ItemBuffer mode{}, ownCall{}, sent{}, call{}, rcvd{};
+    if (std::sscanf(line.c_str(), "%4d%2d%2d %4d %lf %254s %254s %9d %254s %254s %9d %254s",
+                    &p.year, &p.month, &p.day, &hhmm, &frequency, mode.data(), ownCall.data(),
+                    &p.srst, sent.data(), call.data(), &p.rrst, rcvd.data()) != 12) {
+        return nullptr;
+    }
+    p.hhmm = hhmm;
+    p.callSign = cutToLimit(call.data(), kForeignCallLimit);
+    p.sent = cutToLimit(sent.data(), kForeignExchangeLimit);
+    p.rcvd = cutToLimit(rcvd.data(), kForeignExchangeLimit);
+    p.multi = itemInColumns(line, kMulti, kMultiWidth);
+    points = numberFrom(line, kPoints, points);
+    p.points = points;
+    p.bandText = bandOfFrequency(kN1mmBands, "10G", frequency);
+    p.modeText = modeTextOfField(mode.data());
+    p.powerLetter = 'P';
+    return std::make_unique<QsoRecord>(p);
+}
+
+}  // namespace
+
+void readN1mmLog(LoadContext& context) {
+    if (!findColumnHeader(context)) {
+        return;
+    }
+    int points = 0;
+    std::string raw;
+    while (context.source.readRawLine(raw) && raw != "\n") {
+        auto record = recordOf(cText(raw), points);
+        if (!record) {
+            return;
+        }
+        context.add(std::move(record));
+    }
+}
+
+}  // namespace sorvak

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "formats/FileKind.h"
+
+namespace sorvak {
+
+class CSorvakDoc;
+class Ui;
+
+// "上書き保存(&S)": writes the log over the file it came from.
+void onFileSave(CSorvakDoc& doc, Ui& ui);
+// "名前を付けて保存(&A)...": writes the log under a chosen name, which becomes the title.
+void onFileSaveAs(CSorvakDoc& doc, Ui& ui);
+// Asked before a close, new or open; true when that may go on.
+bool saveModified(CSorvakDoc& doc, Ui& ui);
+// One export menu item: asks for a file and writes the log in `kind`'s
+// format; true when a file was written.
+bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind);
+// "Cabrilloフォーマットファイル(&C)": the header dialog, then the export.
+void onExportCabrillo(CSorvakDoc& doc, Ui& ui);
+
+// The last step of every save and export: writes the log in `kind`'s format
+// over `path` without ever leaving it half-written, tells the user when that
+// failed, and clears the modified flag when it succeeded.
+bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path);
+
+}  // namespace sorvak

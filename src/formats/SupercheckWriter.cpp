@@ -1,0 +1,16 @@
+#include "formats/SupercheckWriter.h"
+
+#include "formats/TextLine.h"
+#include "model/CSorvakDoc.h"
+
+namespace sorvak {
+
+std::string writeSupercheck(const CSorvakDoc& doc) {
+    std::string file;
+    for (const auto& qso : doc.qsoList()) {
+        file += formatText("%-11s%s\r\n", qso->callSign().c_str(), qso->rcvd().c_str());
+    }
+    return file;
+}
+
+}  // namespace sorvak

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "model/ClockTime.h"
+
+namespace sorvak {
+
+class QsoRecord;
+
+// printf into a string of whatever length the values need: a long value is
+// never cut, it pushes the rest of the line to the right.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The clock-face date and time of a QSO; a QSO without a time reads as
+// 1970-01-01 00:00, as its time setters start from there.
+ClockParts clockFaceOf(const QsoRecord& qso);
+
+}  // namespace sorvak

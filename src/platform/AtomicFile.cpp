@@ -1,0 +1,132 @@
+#include "platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace sorvak {
+namespace {
+
+constexpr int kMaxLinkHops = 40;
+
+std::string folderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The path with every symbolic link at its end followed; nothing for a loop
+// or an unreadable link.
+std::optional<std::string> followLinks(std::string path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::string target(static_cast<size_t>(info.st_size) + 1, '\0');
+        ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length < 0 || static_cast<size_t>(length) >= target.size()) {
+            return std::nullopt;
+        }
+        target.resize(static_cast<size_t>(length));
+        path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return std::nullopt;
+}
+
+// What the new file takes over from the file it replaces.
+struct FileAccess {
+    mode_t permissions;
+    std::optional<std::pair<uid_t, gid_t>> owner;
+};
+
+// The existing target's permissions and owner, or for a new file what the
+// process's file-creation mask leaves of rw-rw-rw-; nothing for a target
+// that is not a regular file.
+std::optional<FileAccess> accessFor(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            return std::nullopt;
+        }
+        return FileAccess{info.st_mode & 07777, std::pair{info.st_uid, info.st_gid}};
+    }
+    if (errno != ENOENT) {
+        return std::nullopt;
+    }
+    mode_t mask = umask(0);
+    umask(mask);
+    return FileAccess{0666 & ~mask, std::nullopt};
+}
+
+bool writeAll(int fd, std::string_view bytes, const WriteBytes& write) {
+    while (!bytes.empty()) {
+        ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Makes the folder's new entry durable; a folder that cannot be synced
+// leaves the file written all the same.
+void syncFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+bool fillNewFile(int fd, const FileAccess& access, std::string_view bytes,
+                 const WriteBytes& write) {
+    if (access.owner) {
+        // Only a privileged saver can hand the file back to its owner; anyone
+        // else becomes its owner, as with any new file.
+        [[maybe_unused]] int ignored = fchown(fd, access.owner->first, access.owner->second);
+    }
+    bool written =
+        fchmod(fd, access.permissions) == 0 && writeAll(fd, bytes, write) && fsync(fd) == 0;
+    return close(fd) == 0 && written;
+}
+
+}  // namespace
+
+ssize_t writeToDescriptor(int fd, const char* data, size_t size) {
+    return ::write(fd, data, size);
+}
+
+bool replaceFileContents(const std::string& path, std::string_view bytes, const WriteBytes& write) {
+    std::optional<std::string> target = followLinks(path);
+    std::optional<FileAccess> access = target ? accessFor(*target) : std::nullopt;
+    if (!access) {
+        return false;
+    }
+    std::string folder = folderOf(*target);
+    std::string temporary = folder + "/.sorvak-save-XXXXXX";
+    int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return false;
+    }
+    if (!fillNewFile(fd, *access, bytes, write) ||
+        rename(temporary.c_str(), target->c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+}  // namespace sorvak

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "CliCommand.h"
+#include "formats/BinaryLog.h"
+#include "formats/ExportSample.h"
+#include "formats/FileLoad.h"
+#include "formats/Writers.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace sorvak {
+namespace {
+
+struct CliOutcome {
+    int status;
+    std::string err;
+};
+
+CliOutcome cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "sorvak-cli");
+    std::vector<const char*> argv;
+    for (const auto& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out, err;
+    int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, err.str()};
+}
+
+class Convert : public ::testing::Test {
+  protected:
+    Convert() {
+        CSorvakDoc source;
+        source.contest().contestName = "ALLJA1";
+        source.contest().stationCall = "JA1ZZZ";
+        test::addExportSample(source);
+        log = dir.write("log.qgb", writeBinaryLog(source));
+        ScriptedUi ui;
+        FileLoad(loaded, ui, log, LoadMode::Load);
+    }
+    test::TempDir dir;
+    std::string log;
+    CSorvakDoc loaded;  // the log as the command line reads it
+};
+
+TEST_F(Convert, EveryFormatIsTheWritersBytes) {
+    for (auto [format, kind] : std::vector<std::pair<std::string, FileKind>>{
+             {"qgb", KIND_QGB},
+             {"all", KIND_ALL},
+             {"txt", KIND_DOS_TXT},
+             {"spc", KIND_SUPERCHECK},
+             {"hamlog-old", KIND_HAMLOG_OLD},
+             {"hamlog445", KIND_HAMLOG_445},
+             {"hamlog500", KIND_HAMLOG_500},
+             {"logtaro", KIND_LOGTARO},
+         }) {
+        std::string out = dir.file("out." + format);
+        CliOutcome run = cli({"convert", log, out, "--to", format});
+        EXPECT_EQ(run.status, 0) << format << run.err;
+        EXPECT_EQ(test::readFile(out), writeLogFile(loaded, kind).value()) << format;
+    }
+}
+
+TEST_F(Convert, CabrilloTakesItsHeaderFromTheCommandLine) {
+    std::string out = dir.file("out.cbr");
+    CliOutcome run =
+        cli({"convert", log, out, "--cabrillo-version", "2", "--category", "MULTI-ONE", "--name",
+             "山田", "--address", "Tokyo", "--location", "", "--cat-band", "40M"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string file = test::readFile(out);
+    EXPECT_EQ(file.substr(0, file.find("QSO:")),
+              "START-OF-LOG: 2.0\r\nCONTEST: ALLJA1\r\nCALLSIGN: JA1ZZZ\r\n"
+              "CATEGORY: MULTI-ONE\r\nCREATED-BY: sorvak(Quog)\r\n"
+              "NAME: \x8E\x52\x93\x63\r\nADDRESS: Tokyo\r\n");
+    CabrilloHeader& h = loaded.cabrilloHeader();
+    h = CabrilloHeader{.contest = "ALLJA1",
+                       .callSign = "JA1ZZZ",
+                       .category = "MULTI-ONE",
+                       .name = "\x8E\x52\x93\x63",
+                       .address = "Tokyo",
+                       .catBand = "40M",
+                       .location = ""};
+    loaded.setCabrilloVersion(2);
+    EXPECT_EQ(file, writeLogFile(loaded, KIND_CABRILLO).value());
+
+    CliOutcome overridden = cli({"convert", log, out, "--contest", "JIDX-CW", "--callsign",
+                                 "JA1YYY", "--name", "N", "--address", "A"});
+    ASSERT_EQ(overridden.status, 0) << overridden.err;
+    file = test::readFile(out);
+    EXPECT_EQ(file.substr(0, file.find("CREATED-BY")),
+              "START-OF-LOG: 3.0\r\nCONTEST: JIDX-CW\r\nCALLSIGN: JA1YYY\r\n");
+}
+
+TEST_F(Convert, ARefusedCabrilloHeaderWritesNoFile) {
+    std::string out = dir.file("out.cbr");
+    EXPECT_EQ(cli({"convert", log, out, "--name", "N"}).err,
+              "sorvak-cli: 住所が記入されていません。\n");
+    EXPECT_EQ(
+        cli({"convert", log, out, "--cabrillo-version", "2", "--name", "N", "--address", "A"}).err,
+        "sorvak-cli: カテゴリーが記入されていません。\n");
+    EXPECT_EQ(cli({"convert", log, out, "--contest", "", "--name", "N", "--address", "A"}).status,
+              1);
+    EXPECT_EQ(cli({"convert", log, out, "--cabrillo-version", "4"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(Convert, AWriteFailureExitsWithOneAndLeavesTheOldFile) {
+    std::filesystem::create_directory(dir.file("folder.spc"));
+    CliOutcome run = cli({"convert", log, dir.file("folder.spc")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ﾌｧｲﾙに書き込めませんでした。 " + dir.file("folder.spc") + "\n");
+    CSorvakDoc empty;
+    std::string emptyLog = dir.write("empty.qgb", writeBinaryLog(empty));
+    std::string out = dir.write("kept.spc", "kept");
+    EXPECT_EQ(cli({"convert", emptyLog, out}).status, 1);
+    EXPECT_EQ(test::readFile(out), "kept");
+}
+
+}  // namespace
+}  // namespace sorvak

@@ -1,0 +1,317 @@
+#include "formats/SaveCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "editing/CabrilloHeaderForm.h"
+#include "formats/BinaryLog.h"
+#include "formats/CabrilloWriter.h"
+#include "formats/ExportSample.h"
+#include "formats/SupercheckWriter.h"
+#include "formats/Writers.h"
+#include "platform/FullDisk.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace sorvak {
+namespace {
+
+using Kind = ScriptedUi::Kind;
+
+const std::string kNoData = "データがありません。";
+const std::string kReadOnly = "ﾘｰﾄﾞｵﾝﾘｰﾓｰﾄﾞで起動されています。\n別のﾌｧｲﾙ名でｾｰﾌﾞしてください。";
+const std::string kRecalculate =
+    "保存されたログファイルは更新されています。\n整合のためにQuogで再計算する必要があります。";
+const std::string kBinaryFilter = "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ (*.QGB)|*.QGB||";
+const std::string kSaveAsFilter =
+    "すべてのﾌｧｲﾙ (*.*)|*.*|Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ (*.QGB)|*.QGB|Quog for Windows "
+    "ﾃｷｽﾄﾌｧｲﾙ (*.ALL)|*.ALL|Quog for DOS ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT||";
+
+// One line per event, so a test compares the whole conversation at once.
+std::vector<std::string> conversation(const ScriptedUi& ui) {
+    std::vector<std::string> lines;
+    for (const auto& e : ui.events) {
+        if (e.kind == Kind::Message) {
+            const Message& m = e.message;
+            lines.push_back("message|" + m.text + "|" + std::to_string(int(m.buttons)) + "|" +
+                            std::to_string(int(m.icon)) + "|" +
+                            std::to_string(int(m.defaultButton)));
+        } else if (e.kind == Kind::SaveFile) {
+            const FileDialog& d = e.dialog;
+            lines.push_back("save|" + d.title + "|" + d.filter + "|" + d.proposedName + "|" +
+                            d.defaultExtension + "|" + (d.confirmOverwrite ? "ask" : "no"));
+        } else {
+            lines.push_back(e.kind == Kind::Dialog ? "dialog" : "open");
+        }
+    }
+    return lines;
+}
+
+std::string tell(const std::string& text, Icon icon = Icon::Exclamation) {
+    return "message|" + text + "|" + std::to_string(int(Buttons::Ok)) + "|" +
+           std::to_string(int(icon)) + "|" + std::to_string(int(Answer::Ok));
+}
+
+std::string binaryDialog(const std::string& proposed) {
+    return "save|Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙのｾｰﾌﾞ|" + kBinaryFilter + "|" + proposed + "|QGB|ask";
+}
+
+std::string writeFailed(const std::string& path) {
+    return tell("ﾌｧｲﾙに書き込めませんでした。\n" + path);
+}
+
+class SaveCommands : public ::testing::Test {
+  protected:
+    SaveCommands() {
+        test::addExportSample(doc);
+        doc.setModified(true);
+    }
+    // Gives the document a file of its own holding `bytes`.
+    std::string titledFile(const std::string& name, const std::string& bytes = "old") {
+        std::string path = dir.write(name, bytes);
+        doc.setTitle(path);
+        return path;
+    }
+
+    test::TempDir dir;
+    CSorvakDoc doc;
+    ScriptedUi ui;
+};
+
+TEST_F(SaveCommands, AnUntitledLogIsOfferedAsSorvakQgb) {
+    std::string out = dir.file("SORVAK.QGB");
+    ui.paths.push_back(out);
+    onFileSave(doc, ui);
+    EXPECT_EQ(conversation(ui), (std::vector<std::string>{binaryDialog("SORVAK.QGB"),
+                                                          tell(kRecalculate, Icon::Information)}));
+    EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), "SORVAK");
+
+    ScriptedUi saveAs;
+    onFileSaveAs(doc, saveAs);
+    EXPECT_EQ(conversation(saveAs), std::vector<std::string>{binaryDialog("SORVAK.QGB")});
+}
+
+TEST_F(SaveCommands, SaveWritesTheFormatOfTheTitlesEnding) {
+    for (auto [name, kind] : {std::pair{"log.all", KIND_ALL}, std::pair{"log.Txt", KIND_DOS_TXT},
+                              std::pair{"log.qgb", KIND_QGB}}) {
+        std::string path = titledFile(name);
+        doc.setModified(false);
+        onFileSave(doc, ui);
+        EXPECT_EQ(test::readFile(path), writeLogFile(doc, kind).value()) << name;
+    }
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(SaveCommands, ALogFromAFileNoWriterMakesIsOfferedAsBinary) {
+    std::string cabrillo = titledFile("contest.cbr", "START-OF-LOG: 3.0\r\n");
+    onFileSave(doc, ui);
+    onFileSaveAs(doc, ui);
+    std::string proposed = dir.file("contest.QGB");
+    EXPECT_EQ(conversation(ui),
+              (std::vector<std::string>{binaryDialog(proposed), binaryDialog(proposed)}));
+    EXPECT_EQ(test::readFile(cabrillo), "START-OF-LOG: 3.0\r\n");
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(SaveCommands, SaveAsKeepsTheCurrentFormatForAnotherEnding) {
+    titledFile("log.qgb");
+    std::string out = dir.file("copy.xyz");
+    ui.paths.push_back(out);
+    onFileSaveAs(doc, ui);
+    EXPECT_EQ(conversation(ui),
+              (std::vector<std::string>{"save|ファイルを名前を付けて保存|" + kSaveAsFilter + "|" +
+                                            dir.file("log") + "|QGB|ask",
+                                        tell(kRecalculate, Icon::Information)}));
+    EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
+    EXPECT_EQ(doc.title(), out);
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(SaveCommands, SaveAsTakesTheFormatOfTheChosenEnding) {
+    titledFile("log.all");
+    std::string out = dir.file("dos.TXT");
+    ui.paths.push_back(out);
+    onFileSaveAs(doc, ui);
+    EXPECT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].dialog.defaultExtension, "ALL");
+    EXPECT_EQ(test::readFile(out), writeLogFile(doc, KIND_DOS_TXT).value());
+    EXPECT_EQ(doc.title(), out);
+
+    ui.paths.push_back(dir.file("nodot"));
+    doc.setModified(true);
+    onFileSaveAs(doc, ui);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nodot")));
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(SaveCommands, TheReadOnlyFileIsNeverWritten) {
+    std::string path = titledFile("log.qgb");
+    std::string upper = dir.path() + "/LOG.QGB";
+    doc.setReadOnlyPath(upper);
+    onFileSave(doc, ui);
+    ui.paths.push_back(path);
+    onFileSaveAs(doc, ui);
+    ui.paths.push_back(upper);
+    EXPECT_FALSE(exportLog(doc, ui, KIND_QGB));
+    std::vector<std::string> said = ui.messageTexts();
+    EXPECT_EQ(said, (std::vector<std::string>{kReadOnly, kReadOnly, kReadOnly}));
+    EXPECT_EQ(test::readFile(path), "old");
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(SaveCommands, AnEmptyLogIsNotWritten) {
+    CSorvakDoc empty;
+    for (auto command : {std::function<void()>([&] { onFileSave(empty, ui); }),
+                         std::function<void()>([&] { onFileSaveAs(empty, ui); }),
+                         std::function<void()>([&] { exportLog(empty, ui, KIND_SUPERCHECK); })}) {
+        command();
+    }
+    EXPECT_EQ(conversation(ui),
+              (std::vector<std::string>{tell(kNoData), tell(kNoData), tell(kNoData)}));
+}
+
+TEST_F(SaveCommands, ExportsClearTheFlagAndKeepTheTitle) {
+    std::string path = titledFile("log.qgb");
+    ui.paths.push_back(dir.file("log.SPC"));
+    EXPECT_TRUE(exportLog(doc, ui, KIND_SUPERCHECK));
+    EXPECT_EQ(conversation(ui),
+              std::vector<std::string>{"save|Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙのｾｰﾌﾞ|Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ "
+                                       "(*.SPC)|*.SPC|||" +
+                                       dir.file("log.SPC") + "|SPC|ask"});
+    EXPECT_EQ(test::readFile(dir.file("log.SPC")), writeSupercheck(doc));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), path);
+    EXPECT_TRUE(saveModified(doc, ui));
+
+    // An unmodified log saved as binary needs no recalculation.
+    ScriptedUi quiet;
+    onFileSave(doc, quiet);
+    EXPECT_TRUE(quiet.events.empty());
+    EXPECT_EQ(test::readFile(path), writeBinaryLog(doc));
+}
+
+TEST_F(SaveCommands, ATargetThatCannotBeMadeIsReportedAndKeepsTheFlag) {
+    std::filesystem::create_directory(dir.file("folder.qgb"));
+    std::string missing = dir.file("no/such/log.qgb");
+    for (const std::string& target : {dir.file("folder.qgb"), missing}) {
+        ScriptedUi failing;
+        failing.paths.push_back(target);
+        EXPECT_FALSE(exportLog(doc, failing, KIND_QGB));
+        EXPECT_EQ(conversation(failing).back(), writeFailed(target));
+        EXPECT_TRUE(doc.isModified());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder.qgb")));
+
+    std::string all = dir.file("folder.all");
+    std::filesystem::create_directory(all);
+    doc.setTitle(all);
+    onFileSave(doc, ui);
+    EXPECT_EQ(conversation(ui), std::vector<std::string>{writeFailed(all)});
+    EXPECT_EQ(doc.title(), all);
+}
+
+TEST_F(SaveCommands, AFullDiskIsReportedAndTheOldFileStays) {
+    std::string path = titledFile("log.qgb", "old log");
+    EXPECT_TRUE(test::holdsOnAFullDisk(512, [&] {
+        onFileSave(doc, ui);
+        return conversation(ui) == std::vector<std::string>{writeFailed(path)} && doc.isModified();
+    }));
+    EXPECT_EQ(test::readFile(path), "old log");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(SaveCommands, SaveModifiedAsksOnlyForAModifiedLogWithQsos) {
+    CSorvakDoc empty;
+    empty.setModified(true);
+    EXPECT_TRUE(saveModified(empty, ui));
+    doc.setModified(false);
+    EXPECT_TRUE(saveModified(doc, ui));
+    EXPECT_TRUE(ui.events.empty());
+
+    doc.setModified(true);
+    ui.answers = {Answer::Cancel, Answer::No};
+    EXPECT_FALSE(saveModified(doc, ui));
+    EXPECT_TRUE(saveModified(doc, ui));
+    std::string question = conversation(ui)[0];
+    EXPECT_EQ(question, "message|SORVAK への変更を保存しますか?|3|1|2");
+    EXPECT_EQ(conversation(ui), (std::vector<std::string>{question, question}));
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
+    struct Case {
+        std::string name;
+        std::vector<std::string> dialogs;  // the save dialogs shown after the question
+    };
+    std::string allLabel = "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ";
+    for (const Case& c : std::vector<Case>{
+             {"log.qgb", {binaryDialog(dir.file("log.QGB"))}},
+             {"log.All",
+              {"save|" + allLabel + "のｾｰﾌﾞ|" + allLabel + " (*.ALL)|*.ALL||" + "|" +
+               dir.file("log.ALL") + "|ALL|ask"}},
+             {"log.CBR", {}},
+         }) {
+        ScriptedUi asked;
+        asked.answers = {Answer::Yes};
+        titledFile(c.name);
+        EXPECT_FALSE(saveModified(doc, asked)) << c.name;
+        std::vector<std::string> after = conversation(asked);
+        after.erase(after.begin());
+        EXPECT_EQ(after, c.dialogs) << c.name;
+    }
+    ScriptedUi untitled;
+    untitled.answers = {Answer::Yes};
+    doc.setTitle("SORVAK");
+    std::string out = dir.file("SORVAK.QGB");
+    untitled.paths.push_back(out);
+    EXPECT_FALSE(saveModified(doc, untitled));
+    EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
+    doc.contest().contestName = "ALLJA1";
+    doc.contest().stationCall = "JA1ZZZ";
+    onExportCabrillo(doc, ui);
+    EXPECT_EQ(conversation(ui), std::vector<std::string>{"dialog"});
+    EXPECT_EQ(doc.cabrilloHeader().contest, "");
+
+    ScriptedUi accepted;
+    accepted.dialogHandler = [](DialogForm& form) {
+        auto& header = dynamic_cast<CabrilloHeaderForm&>(form);
+        EXPECT_EQ(header.contest, "ALLJA1");
+        EXPECT_EQ(header.callSign, "JA1ZZZ");
+        header.version = 2;
+        header.category = "MULTI-ONE";
+        header.name = "Taro";
+        header.address = "Tokyo";
+        return true;
+    };
+    std::string out = dir.file("log.CBR");
+    accepted.paths.push_back(out);
+    onExportCabrillo(doc, accepted);
+    EXPECT_EQ(
+        conversation(accepted)[1],
+        "save|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙのｾｰﾌﾞ|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ (*.CBR)|*.CBR|||SORVAK.CBR|CBR|ask");
+    EXPECT_EQ(doc.cabrilloVersion(), 2);
+    EXPECT_EQ(doc.cabrilloHeader().category, "MULTI-ONE");
+    EXPECT_EQ(test::readFile(out), writeCabrillo(doc));
+    EXPECT_FALSE(doc.isModified());
+
+    CSorvakDoc empty;
+    ScriptedUi refused;
+    refused.dialogHandler = accepted.dialogHandler;
+    empty.contest() = doc.contest();
+    onExportCabrillo(empty, refused);
+    EXPECT_EQ(conversation(refused), (std::vector<std::string>{"dialog", tell(kNoData)}));
+    EXPECT_EQ(empty.cabrilloHeader().name, "Taro");
+}
+
+}  // namespace
+}  // namespace sorvak

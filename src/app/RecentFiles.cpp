@@ -5,7 +5,9 @@
 namespace sorvak {
 namespace {
 
-QString key(int i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }
+QString key(int i) {
+    return QStringLiteral("Recent File List/File%1").arg(i + 1);
+}
 
 }  // namespace
 

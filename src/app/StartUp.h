@@ -16,7 +16,6 @@ bool checkCommandLineFile(const CommandLineInfo& info, Ui& ui);
 // After the window is shown: loads the named file as the open command does,
 // refreshes the view, protects the file in read-only mode and puts it at the
 // head of the recent-file list.
-void loadCommandLineFile(const CommandLineInfo& info, CSorvakDoc& doc, Ui& ui,
-                         QSettings& settings);
+void loadCommandLineFile(const CommandLineInfo& info, CSorvakDoc& doc, Ui& ui, QSettings& settings);
 
 }  // namespace sorvak

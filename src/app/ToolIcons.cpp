@@ -31,7 +31,9 @@ void page(QPainter& painter, int x, int y) {
 
 }  // namespace
 
-QIcon newFileIcon(const QStyle& style) { return style.standardIcon(QStyle::SP_FileIcon); }
+QIcon newFileIcon(const QStyle& style) {
+    return style.standardIcon(QStyle::SP_FileIcon);
+}
 
 QIcon openFileIcon(const QStyle& style) {
     return style.standardIcon(QStyle::SP_DialogOpenButton);

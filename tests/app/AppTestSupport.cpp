@@ -19,7 +19,9 @@ QString Window::cell(int row, int column) const {
     return model->data(model->index(row, column)).toString();
 }
 
-int Window::rowCount() const { return const_cast<CMainFrame&>(frame).view().model()->rowCount(); }
+int Window::rowCount() const {
+    return const_cast<CMainFrame&>(frame).view().model()->rowCount();
+}
 
 QAction* Window::action(const char* name) {
     auto* found = frame.findChild<QAction*>(QString::fromLatin1(name));
@@ -29,7 +31,9 @@ QAction* Window::action(const char* name) {
     return found;
 }
 
-void Window::trigger(const char* name) { action(name)->trigger(); }
+void Window::trigger(const char* name) {
+    action(name)->trigger();
+}
 
 QsoParts qso(int hhmm, const std::string& callSign, int points) {
     QsoParts parts;
@@ -71,8 +75,8 @@ std::string readAll(const std::string& path) {
 std::vector<QsoParts> numberedQsos(int count) {
     std::vector<QsoParts> qsos;
     for (int i = 0; i < count; ++i) {
-        qsos.push_back(qso(900 + i, "JA1A" + std::string(1, static_cast<char>('A' + i)),
-                           (7 * i) % 10));
+        qsos.push_back(
+            qso(900 + i, "JA1A" + std::string(1, static_cast<char>('A' + i)), (7 * i) % 10));
     }
     return qsos;
 }

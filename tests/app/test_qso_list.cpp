@@ -104,8 +104,8 @@ void QsoListTest::columnsHaveTheirHeadersWidthsAndLooks() {
     }
     QCOMPARE(columns, (QStringList{"Line:33", "Date:42", "Time:37", "CallSign:72", "SRST:30",
                                    "Sent:58", "RRST:30", "Rcvd:58", "Multi:48", "New:18",
-                                   "Multi2:48", "New2:18", "Band:38", "Mode:35", "Pwr:21",
-                                   "TX#:18", "Pts:18", "Operator:40", "Memo:200"}));
+                                   "Multi2:48", "New2:18", "Band:38", "Mode:35", "Pwr:21", "TX#:18",
+                                   "Pts:18", "Operator:40", "Memo:200"}));
     QVERIFY(view.showGrid());
     QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -131,13 +131,14 @@ void QsoListTest::cellsShowTheRecordsFields() {
     for (int column = 0; column < 19; ++column) {
         row.append(w.cell(0, column));
     }
-    QCOMPARE(row.join(u'|'), QString("1|11/3|0905|JA1ZZZ|599|10|599|13|13|*|東京|*|7|CW|H|0|1|OP1|メモ"));
+    QCOMPARE(row.join(u'|'),
+             QString("1|11/3|0905|JA1ZZZ|599|10|599|13|13|*|東京|*|7|CW|H|0|1|OP1|メモ"));
     QCOMPARE(w.cell(1, 0), QString("2"));
     QCOMPARE(w.cell(1, 2), QString("1230"));
     QCOMPARE(w.cell(2, 0), QString());
-    QCOMPARE(w.frame.view().model()->data(w.frame.view().model()->index(0, 3),
-                                           Qt::TextAlignmentRole),
-             QVariant(int(Qt::AlignLeft | Qt::AlignVCenter)));
+    QCOMPARE(
+        w.frame.view().model()->data(w.frame.view().model()->index(0, 3), Qt::TextAlignmentRole),
+        QVariant(int(Qt::AlignLeft | Qt::AlignVCenter)));
 }
 
 void QsoListTest::emptyAndUnsetFieldsShowEmptyCells() {
@@ -224,7 +225,7 @@ void QsoListTest::headerClickSortsOnlyColumnsWithAKey() {
     Window w;
     w.frame.show();
     clickHeader(w.frame.view(), 16);
-    QVERIFY(w.ui.events.empty());  // an empty list asks nothing
+    QVERIFY(w.ui.events.empty());                        // an empty list asks nothing
     load(w, writeLog(dir, "log.qgb", numberedQsos(4)));  // points 0, 7, 4, 1
     for (int column : {0, 1, 5}) {
         clickHeader(w.frame.view(), column);
@@ -264,9 +265,9 @@ void QsoListTest::contextMenuFollowsTheSelection() {
     for (QAction* action : menu->actions()) {
         texts.append(action->isSeparator() ? QString("-") : action->text());
     }
-    QCOMPARE(texts, (QStringList{"新規QSO(&N)...", "-", "切り取り(&T)", "コピー(&C)",
-                                 "貼り付け(&P)", "削除(&D)", "-", "QSO行編集(&Q)...",
-                                 "選択範囲変更(&R)..."}));
+    QCOMPARE(texts,
+             (QStringList{"新規QSO(&N)...", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)",
+                          "削除(&D)", "-", "QSO行編集(&Q)...", "選択範囲変更(&R)..."}));
     QCOMPARE(contextStates(view), QString("1|0000|00"));
     view.selectRow(0);
     QCOMPARE(contextStates(view), QString("1|0001|10"));
@@ -307,9 +308,8 @@ void QsoListTest::newQsoAsksWhereWhenARowIsTheCursor() {
     QTemporaryDir dir;
     Window w;
     std::vector<size_t> positions;
-    w.frame.view().setEditing(
-        QsoEditing{nullptr, [&positions](size_t position) { positions.push_back(position); },
-                   nullptr});
+    w.frame.view().setEditing(QsoEditing{
+        nullptr, [&positions](size_t position) { positions.push_back(position); }, nullptr});
     load(w, writeLog(dir, "log.qgb", numberedQsos(3)));
     w.trigger("ID_NEW_QSO");
     QVERIFY(w.ui.events.empty());

@@ -39,7 +39,9 @@ void answerNextBoxWithEnter(SeenBox& seen) {
     });
 }
 
-QString hex(QMessageBox::StandardButton button) { return QString::number(button, 16); }
+QString hex(QMessageBox::StandardButton button) {
+    return QString::number(button, 16);
+}
 
 }  // namespace
 

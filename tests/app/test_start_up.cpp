@@ -52,9 +52,9 @@ void StartUpTest::unopenableFileIsNamedAndEndsTheProgram() {
     std::string missing = dir.filePath("missing.qgb").toStdString();
     QVERIFY(!checkCommandLineFile(parseCommandLine({QString::fromStdString(missing)}), ui));
     QVERIFY(!checkCommandLineFile(parseCommandLine({dir.path()}), ui));
-    QCOMPARE(ui.messageTexts(),
-             (std::vector<std::string>{"ファイル「" + missing + "」を開けません。",
-                                       "ファイル「" + dir.path().toStdString() + "」を開けません。"}));
+    QCOMPARE(ui.messageTexts(), (std::vector<std::string>{
+                                    "ファイル「" + missing + "」を開けません。",
+                                    "ファイル「" + dir.path().toStdString() + "」を開けません。"}));
     QVERIFY(checkCommandLineFile(parseCommandLine({}), ui));
 }
 
@@ -85,9 +85,8 @@ void StartUpTest::readOnlySwitchMakesSaveRefuse() {
     w.doc.setModified();
     w.ui.paths = {path};
     w.trigger("ID_FILE_SAVE");
-    QCOMPARE(w.ui.messageTexts(),
-             std::vector<std::string>{"ﾘｰﾄﾞｵﾝﾘｰﾓｰﾄﾞで起動されています。\n"
-                                      "別のﾌｧｲﾙ名でｾｰﾌﾞしてください。"});
+    QCOMPARE(w.ui.messageTexts(), std::vector<std::string>{"ﾘｰﾄﾞｵﾝﾘｰﾓｰﾄﾞで起動されています。\n"
+                                                           "別のﾌｧｲﾙ名でｾｰﾌﾞしてください。"});
     QCOMPARE(readAll(path), before);
     QVERIFY(w.doc.isModified());
 }

@@ -99,17 +99,17 @@ TEST_F(AllLog, AWrittenLogReadsBackTheSameRecords) {
 
 TEST_F(AllLog, ALineWithoutItsDateAsksAndYesTakesItWithZeros) {
     ui.answers = {Answer::Yes};
-    read("Quog for Windows \r\n2008/11/22 12:34 JA1ABC\r\n2026/11 JA2ABC\r\n");
+    read("Quog for Windows \r\n2008/11/22 12:34 JA1ABC\r\n2008/11 JA2ABC\r\n");
     ASSERT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(ui.events[0].message.text,
-              "3 行目で読み込みに失敗しました。続行しますか?\n2026/11 JA2ABC");
+              "3 行目で読み込みに失敗しました。続行しますか?\n2008/11 JA2ABC");
     EXPECT_EQ(ui.events[0].message.buttons, Buttons::YesNo);
     EXPECT_EQ(ui.events[0].message.icon, Icon::Exclamation);
     EXPECT_EQ(ui.events[0].message.defaultButton, Answer::No);
     // Day 0 of November is 31 October.
     EXPECT_EQ(described(),
               (std::vector<std::string>{"2008-11-22 12:34|JA1ABC|0||0|| 0| 0|||P|0|0||",
-                                        "2026-10-31 00:00||0||0|| 0| 0|||P|0|0||"}));
+                                        "2008-10-31 00:00||0||0|| 0| 0|||P|0|0||"}));
 }
 
 TEST_F(AllLog, NoStopsTheReadingAndKeepsWhatWasRead) {

@@ -11,7 +11,7 @@
 #include "formats/LoadContext.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace {
 

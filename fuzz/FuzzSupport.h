@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak::fuzz {
 

@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string_view>
@@ -28,37 +27,6 @@ const std::map<std::string_view, unsigned> kSortKeys = {
     {"points", SORT_POINTS},      {"operator", SORT_OPERATOR},
     {"memo", SORT_MEMO},
 };
-
-const std::map<std::string_view, FileKind> kFormats = {
-    {"qgb", KIND_QGB},
-    {"all", KIND_ALL},
-    {"txt", KIND_DOS_TXT},
-    {"cbr", KIND_CABRILLO},
-    {"spc", KIND_SUPERCHECK},
-    {"hamlog-old", KIND_HAMLOG_OLD},
-    {"hamlog445", KIND_HAMLOG_445},
-    {"hamlog500", KIND_HAMLOG_500},
-    {"logtaro", KIND_LOGTARO},
-};
-
-const std::map<std::string, FileKind> kExtensions = {
-    {"QGB", KIND_QGB},      {"ALL", KIND_ALL},        {"TXT", KIND_DOS_TXT},
-    {"CBR", KIND_CABRILLO}, {"SPC", KIND_SUPERCHECK}, {"CSV", KIND_LOGTARO},
-};
-
-std::optional<FileKind> kindOfExtension(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    auto dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return std::nullopt;
-    }
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    auto it = kExtensions.find(ext);
-    return it == kExtensions.end() ? std::nullopt : std::optional<FileKind>(it->second);
-}
 
 class CliRun {
   public:
@@ -99,7 +67,7 @@ bool CliRun::load(const std::string& path, LoadMode mode) {
     if (!kind) {
         return true;  // the user declined: nothing to do, and no failure
     }
-    if (*kind == KIND_UNKNOWN || *kind == KIND_HAMLOG_OLD) {
+    if (!hasReader(*kind)) {
         err_ << "sorvak-cli: " << path << ": no reader for this file's format\n";
         return false;
     }
@@ -173,12 +141,12 @@ int CliRun::run(const CliArguments& args) {
     FileKind kind = KIND_UNKNOWN;
     if (args.command == "convert") {
         if (args.to) {
-            auto it = kFormats.find(*args.to);
-            if (it == kFormats.end()) {
+            auto named = kindOfCliName(*args.to);
+            if (!named) {
                 return usage("unknown format " + *args.to);
             }
-            kind = it->second;
-        } else if (auto byExtension = kindOfExtension(args.out)) {
+            kind = *named;
+        } else if (auto byExtension = kindNamedBy(args.out)) {
             kind = *byExtension;
         } else {
             return usage("cannot tell the format from " + args.out + "; use --to");
@@ -204,10 +172,27 @@ int CliRun::run(const CliArguments& args) {
     return convert(args, kind);
 }
 
+// True when --help or -h stands where an option or a command may stand (not
+// as the value of an option).
+bool asksForHelp(const std::vector<std::string>& args) {
+    bool isValue = false;
+    for (const std::string& arg : args) {
+        if (!isValue && (arg == "--help" || arg == "-h")) {
+            return true;
+        }
+        isValue = !isValue && arg.size() > 2 && arg.compare(0, 2, "--") == 0;
+    }
+    return false;
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (asksForHelp(args)) {
+        out << kCliUsage;
+        return 0;
+    }
     std::string error;
     auto parsed = parseCliArguments(args, error);
     CliRun run(out, err);

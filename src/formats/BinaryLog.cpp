@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "formats/LoadContext.h"
+#include "formats/TextLine.h"
+#include "platform/Ui.h"
 
 namespace sorvak {
 namespace {
@@ -169,16 +171,25 @@ void applyHeaderRecord(CSorvakDoc& doc, const RawRecord& header) {
 
 void readBinaryLog(LoadContext& context) {
     RawRecord record{};
-    context.source.read(record.data(), record.size());
+    size_t got = context.source.read(record.data(), record.size());
+    // A header cut short is still applied, as its bytes are all there is.
+    size_t cut = got < record.size() ? got : 0;
     if (context.mode == LoadMode::Load) {
         context.doc.rawHeader() = record;
         if (!isServerHeader(record)) {
             applyHeaderRecord(context.doc, record);
         }
     }
-    // A final piece shorter than a record is not a QSO and is dropped.
-    while (context.source.read(record.data(), record.size()) == record.size()) {
+    while ((got = context.source.read(record.data(), record.size())) == record.size()) {
         context.add(std::make_unique<QsoRecord>(recordFrom(record)));
+    }
+    // A final piece shorter than a record is not a QSO: it is dropped, and
+    // the user is told that the file was cut short.
+    cut += got;
+    if (cut > 0) {
+        context.ui.tell(
+            formatText("ﾌｧｲﾙの末尾の%zuﾊﾞｲﾄは1ﾚｺｰﾄﾞに満たないため読み込みませんでした。\n", cut) +
+            context.source.path());
     }
 }
 

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace sorvak {
+
+class CSorvakDoc;
+class LoadContext;
 
 // Codes of the load and save dispatchers.
 enum FileKind : int {
@@ -23,12 +29,48 @@ enum FileKind : int {
 
 enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
 
+// Everything the program knows of one kind of file. Every place that reads,
+// writes, names or filters a format asks this table, so a new format is one
+// more row.
+struct FileFormat {
+    FileKind kind;
+    const char* label;                         // file-dialog label (UTF-8); "" for none
+    const char* extension;                     // file-dialog extension ("QGB", "*"); "" for none
+    void (*reader)(LoadContext&);              // nullptr: the kind is never read
+    std::string (*writer)(const CSorvakDoc&);  // nullptr: the kind is never written
+    const char* cliName;                       // `sorvak-cli convert --to` name; "" for none
+    // The extension that selects this kind for a file written by its name
+    // (convert's OUT, the name a save dialog proposes); "" for none. Several
+    // kinds share the dialog extension TXT, so this is a column of its own.
+    const char* namedBy;
+    // Save, Save As and the close question write this kind over a title
+    // ending in its extension.
+    bool savable;
+};
+
+// Every kind, by code.
+std::span<const FileFormat> fileFormats();
+// The row of a kind; the row of KIND_UNKNOWN for a code outside the table.
+const FileFormat& fileFormat(int kind);
+
 // The file-dialog extension ("QGB", "*" ...) and label of a kind (UTF-8);
 // empty for the kinds without a dialog entry.
 const char* fileKindExtension(int kind);
 const char* fileKindLabel(int kind);
+bool hasReader(int kind);
+
+// The kind whose `namedBy` extension the file name of `path` has, compared
+// without letter case.
+std::optional<FileKind> kindNamedBy(const std::string& path);
+// The savable kind named by the last three characters of `path` (without
+// letter case); nothing when `path` has no '.'.
+std::optional<FileKind> savableKindOfEnding(const std::string& path);
+// The kind of a `--to` name.
+std::optional<FileKind> kindOfCliName(std::string_view name);
 
 // The filter of the open, append and merge dialogs.
 std::string logOpenFilter();
+// "label (*.EXT)|*.EXT|" of one kind, the piece every save filter is made of.
+std::string kindFilterEntry(int kind);
 
 }  // namespace sorvak

@@ -1,38 +1,12 @@
 #include "formats/FileLoad.h"
 
-#include "formats/BinaryLog.h"
 #include "formats/FileCheckType.h"
 #include "formats/LoadContext.h"
 #include "formats/LogSource.h"
-#include "formats/Readers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
-namespace {
-
-using Reader = void (*)(LoadContext&);
-
-Reader readerOf(FileKind kind) {
-    switch (kind) {
-        case KIND_QGB:
-            return readBinaryLog;
-        case KIND_ALL:
-            return readAllLog;
-        case KIND_DOS_TXT:
-            return readDosLog;
-        case KIND_CABRILLO:
-            return readCabrillo;
-        case KIND_N1MM:
-            return readN1mmLog;
-        case KIND_CCC:
-            return readCccLog;
-        default:
-            return nullptr;
-    }
-}
-
-}  // namespace
 
 std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path, LoadMode mode) {
     WaitCursor wait(ui);
@@ -45,18 +19,30 @@ std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& pat
     }
     LogSource source(path);
     if (!source.isOpen()) {
+        // A name that does not exist passes silently; a file that is there
+        // but cannot be read is named, so the user knows why nothing came.
+        if (source.isUnreadable()) {
+            ui.tell(kUnreadableFile + path);
+        }
         return std::nullopt;
     }
     FileKind kind = FileCheckType(source, ui);
     source.rewind();
+    // A file no reader reads leaves the log the user had as it was: its
+    // QSOs, its title (which Save writes to) and its modified flag.
+    const FileFormat& format = fileFormat(kind);
+    if (format.reader == nullptr) {
+        if (kind != KIND_UNKNOWN) {
+            ui.tell(kUnreadableFormat + path);
+        }
+        return kind;
+    }
     if (mode == LoadMode::Load) {
         doc.clear();
-        doc.setTitle(kind != KIND_UNKNOWN ? path : kAppTitle);
+        doc.setTitle(path);
     }
-    if (Reader reader = readerOf(kind)) {
-        LoadContext context(doc, source, mode, ui);
-        reader(context);
-    }
+    LoadContext context(doc, source, mode, ui);
+    format.reader(context);
     doc.setModified(mode != LoadMode::Load);
     return kind;
 }

@@ -85,6 +85,9 @@ std::optional<FileKind> mergePrepared(CSorvakDoc& doc, Ui& ui, const std::string
     if (countBefore > 1) {
         sortQsos(doc, ui, SORT_TIME);
     }
+    if (kind && !hasReader(*kind)) {
+        return kind;  // nothing was read: the refusal stands for the count
+    }
     char text[128];
     std::snprintf(text, sizeof text, "%d個のQSOデータをマージしました。",
                   static_cast<int>(doc.count() - countBefore));
@@ -121,6 +124,9 @@ void onImportContestData(CSorvakDoc& doc, Ui& ui) {
     }
     LogSource source(*path);
     if (!source.isOpen()) {
+        if (source.isUnreadable()) {
+            ui.tell(kUnreadableFile + *path);
+        }
         return;
     }
     RawRecord header{};

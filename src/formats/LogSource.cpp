@@ -4,12 +4,15 @@
 
 namespace sorvak {
 
+FileOpener openFileForReading = [](const char* path) { return std::fopen(path, "rb"); };
+
 // Only regular files are logs: a folder, a device or a FIFO counts as a
 // file that cannot be opened (a FIFO would otherwise block the reader).
 LogSource::LogSource(const std::string& path) : path_(path) {
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        file_ = std::fopen(path.c_str(), "rb");
+        file_ = openFileForReading(path.c_str());
+        unreadable_ = file_ == nullptr;
     }
 }
 

@@ -9,6 +9,12 @@
 
 namespace sorvak {
 
+// Opens a file for reading in binary mode, as fopen does. Tests swap it to
+// see what happens when a file that exists cannot be read (they run with
+// the right to read any file).
+using FileOpener = std::FILE* (*)(const char* path);
+extern FileOpener openFileForReading;
+
 // A log file open for reading in binary mode, with the line reading that
 // every text reader shares.
 class LogSource {
@@ -26,6 +32,9 @@ class LogSource {
     LogSource& operator=(const LogSource&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
+    // True when the path names a regular file that could not be opened (no
+    // read permission, say), as opposed to a name that does not exist.
+    bool isUnreadable() const { return unreadable_; }
     const std::string& path() const { return path_; }
 
     // Reads up to `size` bytes; returns how many were read.
@@ -43,6 +52,7 @@ class LogSource {
   private:
     std::FILE* file_ = nullptr;
     std::string path_;
+    bool unreadable_ = false;
 };
 
 }  // namespace sorvak

@@ -1,12 +1,12 @@
 #include "formats/SaveCommands.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"
+#include "platform/SameFile.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -18,35 +18,12 @@ constexpr const char* kReadOnly =
 constexpr const char* kRecalculate =
     "保存されたログファイルは更新されています。\n整合のためにQuogで再計算する必要があります。";
 
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return upper(x) == upper(y); });
-}
-
 bool isReadOnlyFile(const CSorvakDoc& doc, const std::string& path) {
-    return !doc.readOnlyPath().empty() && equalIgnoringCase(path, doc.readOnlyPath());
+    return isSameFile(path, doc.readOnlyPath());
 }
 
 bool hasDot(const std::string& path) {
     return path.find('.') != std::string::npos;
-}
-
-// The log format named by the last three characters of a path, if any.
-std::optional<FileKind> logKindOfEnding(const std::string& path) {
-    if (!hasDot(path) || path.size() < 3) {
-        return std::nullopt;
-    }
-    std::string ending = path.substr(path.size() - 3);
-    for (FileKind kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT}) {
-        if (equalIgnoringCase(ending, fileKindExtension(kind))) {
-            return kind;
-        }
-    }
-    return std::nullopt;
 }
 
 // The path with everything from its last '.' removed.
@@ -54,9 +31,15 @@ std::string withoutExtension(const std::string& path) {
     return path.substr(0, path.rfind('.'));
 }
 
-std::string kindFilterEntry(int kind) {
-    std::string ext = fileKindExtension(kind);
-    return std::string(fileKindLabel(kind)) + " (*." + ext + ")|*." + ext + "|";
+// The name a save dialog proposes for `kind`: the title itself when its
+// extension names that very format (so the file the log came from is the one
+// written, whatever the case of its name), else the title with the
+// format's extension in place of its own.
+std::string proposedName(const CSorvakDoc& doc, FileKind kind) {
+    if (kindNamedBy(doc.title()) == kind) {
+        return doc.title();
+    }
+    return withoutExtension(doc.title()) + "." + fileKindExtension(kind);
 }
 
 std::string saveAsFilter() {
@@ -103,11 +86,10 @@ bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
     if (!hasData(doc, ui)) {
         return false;
     }
-    std::string ext = fileKindExtension(kind);
     std::string label = fileKindLabel(kind);
     std::optional<std::string> path =
-        ui.saveFileName(FileDialog{label + "のｾｰﾌﾞ", label + " (*." + ext + ")|*." + ext + "||",
-                                   withoutExtension(doc.title()) + "." + ext, ext, true});
+        ui.saveFileName(FileDialog{label + "のｾｰﾌﾞ", kindFilterEntry(kind) + "|",
+                                   proposedName(doc, kind), fileKindExtension(kind), true});
     return path && mayWrite(doc, ui, *path) && writeLogTo(doc, ui, kind, *path);
 }
 
@@ -117,7 +99,7 @@ void onFileSave(CSorvakDoc& doc, Ui& ui) {
     }
     // A log from a file that no log writer makes (a Cabrillo file, say) is
     // not written over that file: it is offered as a binary log instead.
-    std::optional<FileKind> kind = logKindOfEnding(doc.title());
+    std::optional<FileKind> kind = savableKindOfEnding(doc.title());
     if (!kind) {
         exportLog(doc, ui, KIND_QGB);
         return;
@@ -129,7 +111,7 @@ void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     if (!hasData(doc, ui)) {
         return;
     }
-    std::optional<FileKind> current = logKindOfEnding(doc.title());
+    std::optional<FileKind> current = savableKindOfEnding(doc.title());
     if (!current) {
         exportLog(doc, ui, KIND_QGB);
         return;
@@ -140,7 +122,7 @@ void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     if (!path || !hasDot(*path) || !mayWrite(doc, ui, *path)) {
         return;
     }
-    if (writeLogTo(doc, ui, logKindOfEnding(*path).value_or(*current), *path)) {
+    if (writeLogTo(doc, ui, savableKindOfEnding(*path).value_or(*current), *path)) {
         doc.setTitle(*path);
     }
 }
@@ -155,11 +137,9 @@ bool saveModified(CSorvakDoc& doc, Ui& ui) {
         return true;
     }
     if (answer == Answer::Yes) {
-        if (!hasDot(doc.title())) {
-            exportLog(doc, ui, KIND_QGB);
-        } else if (std::optional<FileKind> kind = logKindOfEnding(doc.title())) {
-            exportLog(doc, ui, *kind);
-        }
+        // A title that names no format Save writes (a Cabrillo file that was
+        // opened, say) is offered the binary export, as Save offers it.
+        exportLog(doc, ui, savableKindOfEnding(doc.title()).value_or(KIND_QGB));
     }
     return false;
 }

@@ -53,7 +53,11 @@ struct FileAccess {
 std::optional<FileAccess> accessFor(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) {
+        // The rename would replace a file the saver may not write (a file
+        // made read-only, another user's file) just because its folder is
+        // writable; such a file is refused, even for a privileged saver.
+        if (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0 ||
+            access(path.c_str(), W_OK) != 0) {
             return std::nullopt;
         }
         return FileAccess{info.st_mode & 07777, std::pair{info.st_uid, info.st_gid}};

@@ -21,7 +21,9 @@ ssize_t writeToDescriptor(int fd, const char* data, size_t size);
 // flushed to the disk and only then renamed over the target. An existing file
 // keeps its permissions (and its owner, where the saver may set it); a
 // symbolic link is followed, so the file it points to is replaced, not the
-// link. A target that exists and is not a regular file is refused. On any
+// link. A target that exists and is not a regular file, or that the saver may
+// not write (no write permission for the saver, or no write bit at all), is
+// refused. On any
 // failure the target is left as it was, the new file is removed, and false is
 // returned.
 bool replaceFileContents(const std::string& path, std::string_view bytes,

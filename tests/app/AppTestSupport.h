@@ -11,7 +11,7 @@
 #include "formats/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 class QAction;
 class QMenu;

@@ -9,7 +9,7 @@
 
 #include "CabrilloHeaderDialog.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 using namespace sorvak;
 

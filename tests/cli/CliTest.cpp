@@ -126,6 +126,18 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     }
 }
 
+TEST_F(Cli, HelpPrintsTheUsageOnStandardOutput) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"convert", "--help"}}) {
+        CliResult r = runWith(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.substr(0, 30), "usage: sorvak-cli dump FILE [C");
+        EXPECT_EQ(r.err, "");
+    }
+    // As the value of an option it is only a value.
+    EXPECT_EQ(runWith({"dump", sampleLog(), "--sort", "--help"}).status, 2);
+}
+
 TEST_F(Cli, FailuresExitWithOne) {
     EXPECT_EQ(runWith({"dump", dir.file("missing.qgb")}).status, 1);
     CliResult unknown = runWith({"dump", dir.write("x.dat", "plain text\n")});
@@ -133,6 +145,11 @@ TEST_F(Cli, FailuresExitWithOne) {
     EXPECT_EQ(unknown.err.substr(0, unknown.err.find('\n')), "ファイルの形式が不明です。");
     EXPECT_EQ(runWith({"dump", sampleLog(), "--append", dir.file("missing")}).status, 1);
     EXPECT_EQ(runWith({"convert", sampleLog(), dir.file("no/such/dir/out.qgb")}).status, 1);
+    std::string csv = dir.write("csv.txt", "1,2,3,4,5,6,7,8,9,10,11\r\n");
+    CliResult refused = runWith({"dump", sampleLog(), "--append", csv});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "このﾌｧｲﾙの形式は読み込めません。 " + csv + "\nsorvak-cli: " + csv +
+                               ": no reader for this file's format\n");
 }
 
 TEST(CliProgram, RunsAsItsOwnProcess) {

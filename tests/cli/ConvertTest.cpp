@@ -8,8 +8,8 @@
 #include "formats/ExportSample.h"
 #include "formats/FileLoad.h"
 #include "formats/Writers.h"
-#include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "formats/FileLoad.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {
@@ -240,12 +240,20 @@ TEST(BinaryLog, AppendKeepsTheDocumentHeaderAndSkipsTheFileHeader) {
     EXPECT_EQ(loaded.doc.rawHeader(), RawRecord{});
 }
 
-TEST(BinaryLog, AShortFinalPieceIsNotAQso) {
+TEST(BinaryLog, AShortFinalPieceIsNotAQsoAndIsReported) {
     CSorvakDoc source;
+    source.contest().stationCall = "JA1ZZZ";
     source.add(test::qso("JA1ABC"));
     std::string bytes = writeBinaryLog(source) + std::string(100, 'x');
     Loaded loaded(bytes);
     EXPECT_EQ(loaded.doc.count(), 1u);
+    EXPECT_EQ(loaded.ui.messageTexts(),
+              std::vector<std::string>{
+                  "ﾌｧｲﾙの末尾の100ﾊﾞｲﾄは1ﾚｺｰﾄﾞに満たないため読み込みませんでした。\n" +
+                  loaded.dir.file("log.qgb")});
+    // A whole file says nothing.
+    Loaded whole(writeBinaryLog(source));
+    EXPECT_TRUE(whole.ui.messageTexts().empty());
 }
 
 TEST(BinaryLog, UtcFlagSurvivesASaveAndLoad) {

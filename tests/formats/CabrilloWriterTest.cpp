@@ -8,8 +8,8 @@
 #include "formats/FileLoad.h"
 #include "formats/QtcNote.h"
 #include "model/Vocabulary.h"
-#include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "formats/BinaryLog.h"
 #include "formats/LogSource.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

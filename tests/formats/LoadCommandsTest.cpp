@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
-#include "platform/ScriptedUi.h"
+#include "formats/LogSource.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {
@@ -99,23 +102,78 @@ TEST_F(LoadCommands, CancelledDialogAndUnopenableFilesDoNothing) {
     EXPECT_FALSE(doc.isModified());
 }
 
-TEST_F(LoadCommands, UnknownFormatClearsAndTitlesSorvak) {
-    doc.setTitle("old.qgb");
-    test::addCalls(doc, {"OLD"});
-    ui.answers.push_back(Answer::Yes);
-    FileLoad(doc, ui, dir.write("x.dat", "hello world\r\n"), LoadMode::Load);
-    EXPECT_EQ(ui.messageTexts(),
-              (std::vector<std::string>{kReplaceQuestion, "ファイルの形式が不明です。"}));
-    EXPECT_TRUE(doc.empty());
-    EXPECT_EQ(doc.title(), "SORVAK");
+// Files no reader reads: a Turbo HAMLOG CSV (refused by name), an unknown
+// format, a file too short, and one of comment lines only (their own
+// messages). None may touch the log the user had, in any mode.
+TEST_F(LoadCommands, AFileWithoutAReaderLeavesTheLogAsItWas) {
+    std::string csv = dir.write("hamlog.txt",
+                                "\"JA1AA\",\"\",\"\",\"\",\"7\",\"CW\",\"\",\"J\",\"\",\"\","
+                                "\"261103\",\"0905J\",\"599\",\"599\",\"\",\"\",\"\"\r\n");
+    const std::pair<std::string, std::string> files[] = {
+        {csv, "このﾌｧｲﾙの形式は読み込めません。\n" + csv},
+        {dir.write("x.dat", "hello world\r\n"), "ファイルの形式が不明です。"},
+        {dir.write("short.qgb", "ab"), "ﾌｧｲﾙが短すぎます。"},
+        {dir.write("notes.cbr", ";only\r\n;comments\r\n"), ""},
+    };
+    for (const auto& [path, said] : files) {
+        for (LoadMode mode : {LoadMode::Load, LoadMode::Append, LoadMode::Merge}) {
+            CSorvakDoc mine;
+            test::addCalls(mine, {"JA1BB", "JA1AA"});
+            mine.at(1).setTime(mine.at(0).time());
+            mine.setTitle("/logs/mine.qgb");
+            mine.setModified(false);
+            ScriptedUi asked;
+            asked.answers.push_back(mode == LoadMode::Merge ? Answer::Ok : Answer::Yes);
+            asked.paths.push_back(path);
+            switch (mode) {
+                case LoadMode::Load:
+                    onFileOpen(mine, asked);
+                    break;
+                case LoadMode::Append:
+                    onFileAppend(mine, asked);
+                    break;
+                case LoadMode::Merge:
+                    onFileMerge(mine, asked);
+                    break;
+            }
+            std::vector<std::string> expected;
+            if (mode == LoadMode::Load) {
+                expected.push_back(kReplaceQuestion);
+            } else if (mode == LoadMode::Merge) {
+                expected.push_back("前処理のためデータをソートします。\nよろしいですか?");
+            }
+            if (!said.empty()) {
+                expected.push_back(said);
+            }
+            EXPECT_EQ(asked.messageTexts(), expected) << path;
+            // A merge keeps the sort the user agreed to.
+            EXPECT_EQ(test::callSigns(mine),
+                      (mode == LoadMode::Merge ? std::vector<std::string>{"JA1AA", "JA1BB"}
+                                               : std::vector<std::string>{"JA1BB", "JA1AA"}))
+                << path;
+            EXPECT_EQ(mine.title(), "/logs/mine.qgb");
+            // Only the sort of a merge changed the log.
+            EXPECT_EQ(mine.isModified(), mode == LoadMode::Merge) << path;
+        }
+    }
 }
 
-TEST_F(LoadCommands, CsvFirstLineClearsAndTitlesWithThePath) {
-    std::string path = dir.write("x.csv", "1,2,3,4,5,6,7,8,9,10,11\r\n");
+TEST_F(LoadCommands, AFileThatCannotBeReadIsNamed) {
+    std::string path = logFile("locked.qgb", {"JA1AA"});
+    FileOpener real = openFileForReading;
+    openFileForReading = [](const char*) -> std::FILE* {
+        errno = EACCES;
+        return nullptr;
+    };
+    test::addCalls(doc, {"OLD"});
+    ui.answers.push_back(Answer::Yes);
     FileLoad(doc, ui, path, LoadMode::Load);
-    EXPECT_TRUE(doc.empty());
-    EXPECT_EQ(doc.title(), path);
-    EXPECT_TRUE(ui.events.empty());
+    ui.paths.push_back(path);
+    onImportContestData(doc, ui);
+    openFileForReading = real;
+    const std::string said = "ﾌｧｲﾙを読み込めませんでした。\n" + path;
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kReplaceQuestion, said, said}));
+    EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"OLD"});
 }
 
 TEST_F(LoadCommands, AppendAddsEveryQsoAndSetsModified) {

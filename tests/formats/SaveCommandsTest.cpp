@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <filesystem>
 #include <functional>
 
@@ -12,8 +13,8 @@
 #include "formats/SupercheckWriter.h"
 #include "formats/Writers.h"
 #include "platform/FullDisk.h"
-#include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {
@@ -148,6 +149,43 @@ TEST_F(SaveCommands, SaveAsTakesTheFormatOfTheChosenEnding) {
     EXPECT_TRUE(doc.isModified());
 }
 
+// The proposal names the file the log came from when the format written is
+// the one its extension names, whatever the letter case of the name, so the
+// user's Enter writes that file and not a second one beside it.
+TEST_F(SaveCommands, TheTitlesOwnFormatIsProposedAsTheTitleIsSpelled) {
+    std::string big = titledFile("big.qgb", "old");
+    ui.answers = {Answer::Yes};
+    ui.paths.push_back(big);
+    EXPECT_FALSE(saveModified(doc, ui));
+    EXPECT_EQ(conversation(ui)[1], binaryDialog(big));
+    EXPECT_EQ(test::readFile(big), writeBinaryLog(doc));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("big.QGB")));
+
+    std::string cabrillo = titledFile("test.cbr");
+    ScriptedUi exports;
+    exportLog(doc, exports, KIND_SUPERCHECK);
+    exportLog(doc, exports, KIND_CABRILLO);
+    titledFile("log.txt");
+    exportLog(doc, exports, KIND_HAMLOG_500);
+    exportLog(doc, exports, KIND_DOS_TXT);
+    std::vector<std::string> proposals;
+    for (const auto& event : exports.events) {
+        proposals.push_back(event.dialog.proposedName);
+    }
+    EXPECT_EQ(proposals, (std::vector<std::string>{dir.file("test.SPC"), cabrillo,
+                                                   dir.file("log.TXT"), dir.file("log.txt")}));
+}
+
+TEST_F(SaveCommands, ATargetWithoutWritePermissionIsLeftAsItWas) {
+    std::string path = dir.write("locked.qgb", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    ui.paths.push_back(path);
+    EXPECT_FALSE(exportLog(doc, ui, KIND_QGB));
+    EXPECT_EQ(conversation(ui).back(), writeFailed(path));
+    EXPECT_EQ(test::readFile(path), "old");
+    EXPECT_TRUE(doc.isModified());
+}
+
 TEST_F(SaveCommands, TheReadOnlyFileIsNeverWritten) {
     std::string path = titledFile("log.qgb");
     std::string upper = dir.path() + "/LOG.QGB";
@@ -161,6 +199,25 @@ TEST_F(SaveCommands, TheReadOnlyFileIsNeverWritten) {
     EXPECT_EQ(said, (std::vector<std::string>{kReadOnly, kReadOnly, kReadOnly}));
     EXPECT_EQ(test::readFile(path), "old");
     EXPECT_TRUE(doc.isModified());
+}
+
+// Another spelling of the read-only file is still that file.
+TEST_F(SaveCommands, TheReadOnlyFileIsKnownByAnyOfItsNames) {
+    std::string ro = dir.write("ro.qgb", "old");
+    doc.setReadOnlyPath(ro);
+    std::filesystem::create_directory(dir.file("sub"));
+    std::filesystem::create_symlink(ro, dir.file("rolink.qgb"));
+    std::filesystem::create_hard_link(ro, dir.file("hard.qgb"));
+    for (const std::string& name : {dir.file("rolink.qgb"), dir.file("hard.qgb"),
+                                    dir.file("sub/../ro.qgb"), dir.file("RO.QGB")}) {
+        ScriptedUi asked;
+        asked.paths.push_back(name);
+        EXPECT_FALSE(exportLog(doc, asked, KIND_QGB)) << name;
+        EXPECT_EQ(asked.messageTexts(), std::vector<std::string>{kReadOnly}) << name;
+    }
+    EXPECT_EQ(test::readFile(ro), "old");
+    ui.paths.push_back(dir.file("other.qgb"));
+    EXPECT_TRUE(exportLog(doc, ui, KIND_QGB));
 }
 
 TEST_F(SaveCommands, AnEmptyLogIsNotWritten) {
@@ -251,11 +308,12 @@ TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
     };
     std::string allLabel = "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ";
     for (const Case& c : std::vector<Case>{
-             {"log.qgb", {binaryDialog(dir.file("log.QGB"))}},
+             {"log.qgb", {binaryDialog(dir.file("log.qgb"))}},
              {"log.All",
               {"save|" + allLabel + "のｾｰﾌﾞ|" + allLabel + " (*.ALL)|*.ALL||" + "|" +
-               dir.file("log.ALL") + "|ALL|ask"}},
-             {"log.CBR", {}},
+               dir.file("log.All") + "|ALL|ask"}},
+             // A title no log writer makes is offered the binary export.
+             {"log.CBR", {binaryDialog(dir.file("log.QGB"))}},
          }) {
         ScriptedUi asked;
         asked.answers = {Answer::Yes};

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

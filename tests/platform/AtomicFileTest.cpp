@@ -100,6 +100,21 @@ TEST(AtomicFile, RefusesWhatIsNotARegularFile) {
     EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"fifo", "folder", "loop"}));
 }
 
+TEST(AtomicFile, RefusesAFileWithoutWritePermissionInAWritableFolder) {
+    test::TempDir dir;
+    std::string path = dir.write("log.qgb", "old bytes");
+    fs::create_symlink("log.qgb", dir.file("link.qgb"));
+    for (mode_t mode : {0444, 0555, 0000}) {
+        ASSERT_EQ(chmod(path.c_str(), mode), 0);
+        EXPECT_FALSE(replaceFileContents(path, "new")) << mode;
+        EXPECT_FALSE(replaceFileContents(dir.file("link.qgb"), "new")) << mode;
+        EXPECT_EQ(permissionsOf(path), mode);
+    }
+    ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+    EXPECT_EQ(test::readFile(path), "old bytes");
+    EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"link.qgb", "log.qgb"}));
+}
+
 TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndNoTemporary) {
     test::TempDir dir;
     std::string path = dir.write("log.qgb", "old bytes");

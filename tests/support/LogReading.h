@@ -7,8 +7,8 @@
 
 #include "formats/FileKind.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 class LoadContext;

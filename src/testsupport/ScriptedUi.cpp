@@ -1,4 +1,4 @@
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 

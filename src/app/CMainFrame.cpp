@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
@@ -36,7 +38,16 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
     updateCaption();
     view_->OnUpdate();
-    resize(900, 600);
+    resize(firstSize());
+}
+
+QSize CMainFrame::firstSize() const {
+    // Wide enough for every column of the list, but never beyond the screen.
+    QSize wanted(view_->widthShowingEveryColumn(), 600);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    return wanted;
 }
 
 CMainFrame::~CMainFrame() {

@@ -33,6 +33,7 @@ class CMainFrame : public QMainWindow {
     void registerFrameCommands();
     void setUpBarToggles();
     void updateCaption();
+    QSize firstSize() const;
 
     CSorvakDoc& doc_;
     Ui& ui_;

@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "CommandSet.h"
 #include "MenuBuilder.h"
@@ -72,12 +75,45 @@ void CSorvakView::setUpColumns() {
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(8);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    double scale = columnScale();
     for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        header->resizeSection(static_cast<int>(i), kQsoColumns[i].width);
+        header->resizeSection(static_cast<int>(i),
+                              static_cast<int>(std::lround(kQsoColumns[i].width * scale)));
     }
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+int CSorvakView::cellPadding() const {
+    // Qt keeps this margin on both sides of a cell's text, and the grid line
+    // takes a pixel of the cell.
+    int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return 2 * margin + (showGrid() ? 1 : 0);
+}
+
+int CSorvakView::textWidth(const QString& text) const {
+    // Qt cuts a text whose exact width is a fraction of a pixel too wide.
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+}
+
+double CSorvakView::columnScale() const {
+    // The designed widths hold "0000" (the Time column, 37 pixels) at the
+    // font they were made for; a larger font widens every column alike.
+    double needed = textWidth(QStringLiteral("0000")) + cellPadding();
+    return std::max(1.0, needed / kQsoColumns[2].width);
+}
+
+void CSorvakView::fitLineColumn() {
+    int needed = textWidth(QString::number(doc_.count())) + cellPadding();
+    if (horizontalHeader()->sectionSize(0) < needed) {
+        horizontalHeader()->resizeSection(0, needed);
+    }
+}
+
+int CSorvakView::widthShowingEveryColumn() const {
+    return horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() +
+           2 * frameWidth();
 }
 
 void CSorvakView::registerCommands() {
@@ -91,6 +127,7 @@ void CSorvakView::registerCommands() {
 void CSorvakView::OnUpdate() {
     clearSelection();
     model_->setRowCount(static_cast<int>(doc_.count()));
+    fitLineColumn();
     commands_.setEnabled(Command::EditSelectAll, !doc_.empty());
     commands_.setEnabled(Command::EditFind, !doc_.empty());
     OnItemchanged();
@@ -141,7 +178,22 @@ std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
 }
 
 void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
-    makeContextMenu()->exec(event->globalPos());
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu opens at the cursor row, not the mouse.
+        QRect row = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+    }
+    makeContextMenu()->exec(at);
+}
+
+QModelIndex CSorvakView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and last QSO, as in a list, not to the
+    // first and last cell of the row.
+    if (action == MoveHome || action == MoveEnd) {
+        modifiers |= Qt::ControlModifier;
+    }
+    return QTableView::moveCursor(action, modifiers);
 }
 
 void CSorvakView::onDelete() {
@@ -244,6 +296,11 @@ void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CSorvakView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menu);
+        return;
+    }
     bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (auto row = cursorRow(); enter && row) {
         editCursorRow(*row);

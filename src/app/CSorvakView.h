@@ -38,6 +38,12 @@ class CSorvakView : public QTableView {
     // The row that is focused and selected, if any.
     std::optional<size_t> cursorRow() const;
 
+    // The factor from the designed column widths to the list's font (1 at
+    // the font they were made for, never less).
+    double columnScale() const;
+    // The width of the list with every column whole and the scroll bar.
+    int widthShowingEveryColumn() const;
+
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
@@ -52,12 +58,18 @@ class CSorvakView : public QTableView {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
     void setUpColumns();
+    // The pixels of a cell that its text may not use.
+    int cellPadding() const;
+    int textWidth(const QString& text) const;
+    // Widens the Line column to the largest row number of the log.
+    void fitLineColumn();
     void registerCommands();
     void editCursorRow(size_t row);
 

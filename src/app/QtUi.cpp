@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "FileFilters.h"
@@ -64,20 +65,27 @@ QMessageBox::Icon iconOf(Icon icon) {
     return QMessageBox::Warning;
 }
 
-void describe(QFileDialog& box, const FileDialog& dialog) {
+}  // namespace
+
+void QtUi::describe(QFileDialog& box, const FileDialog& dialog) const {
     box.setWindowTitle(QString::fromStdString(dialog.title));
     box.setOption(QFileDialog::HideNameFilterDetails);
     box.setNameFilters(qtNameFilters(dialog.filter));
+    QString folder =
+        dialog.startFolder.empty() ? lastFolder_ : QString::fromStdString(dialog.startFolder);
+    if (!folder.isEmpty()) {
+        box.setDirectory(folder);
+    }
 }
 
-std::optional<std::string> chosenFile(QFileDialog& box) {
+std::optional<std::string> QtUi::chosenFile(QFileDialog& box) {
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return box.selectedFiles().constFirst().toStdString();
+    QString file = box.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(file).absolutePath();
+    return file.toStdString();
 }
-
-}  // namespace
 
 Answer QtUi::ask(const Message& message) {
     QMessageBox box(iconOf(message.icon), QString::fromLatin1(kAppTitle),

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include "platform/Ui.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace sorvak {
@@ -21,7 +24,13 @@ class QtUi : public Ui {
     void endWait() override;
 
   private:
+    void describe(QFileDialog& box, const FileDialog& dialog) const;
+    // The chosen file, whose folder later dialogs without a folder of their
+    // own start in.
+    std::optional<std::string> chosenFile(QFileDialog& box);
+
     QWidget* parent_ = nullptr;
+    QString lastFolder_;
 };
 
 }  // namespace sorvak

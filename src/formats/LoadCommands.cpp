@@ -5,6 +5,7 @@
 #include "formats/BinaryLog.h"
 #include "formats/FileKind.h"
 #include "formats/FileLoad.h"
+#include "formats/LogFolder.h"
 #include "formats/LogSource.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
@@ -13,13 +14,14 @@
 namespace sorvak {
 namespace {
 
-std::optional<std::string> askLogFile(Ui& ui, const std::string& title, std::string filter) {
-    return ui.openFileName(FileDialog{title, std::move(filter), "", "", false});
+std::optional<std::string> askLogFile(const CSorvakDoc& doc, Ui& ui, const std::string& title,
+                                      std::string filter) {
+    return ui.openFileName(FileDialog{title, std::move(filter), "", "", false, logFolder(doc)});
 }
 
 void loadChosenFile(CSorvakDoc& doc, Ui& ui, const std::string& title, std::string filter,
                     LoadMode mode) {
-    if (auto path = askLogFile(ui, title, std::move(filter))) {
+    if (auto path = askLogFile(doc, ui, title, std::move(filter))) {
         FileLoad(doc, ui, *path, mode);
         doc.updateAllViews();
     }
@@ -110,7 +112,7 @@ void onFileMerge(CSorvakDoc& doc, Ui& ui) {
     if (!prepareMerge(doc, ui)) {
         return;
     }
-    if (auto path = askLogFile(ui, "ファイルのマージﾞ", logOpenFilter())) {
+    if (auto path = askLogFile(doc, ui, "ファイルのマージﾞ", logOpenFilter())) {
         mergePrepared(doc, ui, *path, countBefore);
     }
 }
@@ -118,7 +120,7 @@ void onFileMerge(CSorvakDoc& doc, Ui& ui) {
 void onImportContestData(CSorvakDoc& doc, Ui& ui) {
     std::string ext = std::string("*.") + fileKindExtension(KIND_QGB);
     std::string filter = std::string(fileKindLabel(KIND_QGB)) + " (" + ext + ")|" + ext + "||";
-    auto path = askLogFile(ui, "コンテストデータのインポート", filter);
+    auto path = askLogFile(doc, ui, "コンテストデータのインポート", filter);
     if (!path) {
         return;
     }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "editing/CabrilloHeaderForm.h"
+#include "formats/LogFolder.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"
@@ -87,9 +88,9 @@ bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
         return false;
     }
     std::string label = fileKindLabel(kind);
-    std::optional<std::string> path =
-        ui.saveFileName(FileDialog{label + "のｾｰﾌﾞ", kindFilterEntry(kind) + "|",
-                                   proposedName(doc, kind), fileKindExtension(kind), true});
+    std::optional<std::string> path = ui.saveFileName(
+        FileDialog{label + "のｾｰﾌﾞ", kindFilterEntry(kind) + "|", proposedName(doc, kind),
+                   fileKindExtension(kind), true, logFolder(doc)});
     return path && mayWrite(doc, ui, *path) && writeLogTo(doc, ui, kind, *path);
 }
 
@@ -118,7 +119,7 @@ void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     }
     std::optional<std::string> path = ui.saveFileName(
         FileDialog{"ファイルを名前を付けて保存", saveAsFilter(), withoutExtension(doc.title()),
-                   fileKindExtension(*current), true});
+                   fileKindExtension(*current), true, logFolder(doc)});
     if (!path || !hasDot(*path) || !mayWrite(doc, ui, *path)) {
         return;
     }

@@ -27,6 +27,9 @@ struct FileDialog {
     std::string proposedName;
     std::string defaultExtension;  // without the dot; empty for none
     bool confirmOverwrite = false;
+    // The folder the dialog opens in; empty: the folder of the last file
+    // chosen in a dialog of this run, if any.
+    std::string startFolder;
 };
 
 // Base of the forms behind the program's dialogs; the implementation of Ui

@@ -92,6 +92,8 @@ class QsoListTest : public QObject {
     void contextMenuFollowsTheSelection();
     void doubleClickAndEnterEditOrAppend();
     void newQsoAsksWhereWhenARowIsTheCursor();
+    void homeAndEndSelectTheFirstAndLastQso();
+    void shiftF10OpensTheContextMenu();
 };
 
 void QsoListTest::columnsHaveTheirHeadersWidthsAndLooks() {
@@ -102,10 +104,15 @@ void QsoListTest::columnsHaveTheirHeadersWidthsAndLooks() {
         columns.append(view.model()->headerData(i, Qt::Horizontal).toString() + ":" +
                        QString::number(view.horizontalHeader()->sectionSize(i)));
     }
-    QCOMPARE(columns, (QStringList{"Line:33", "Date:42", "Time:37", "CallSign:72", "SRST:30",
-                                   "Sent:58", "RRST:30", "Rcvd:58", "Multi:48", "New:18",
-                                   "Multi2:48", "New2:18", "Band:38", "Mode:35", "Pwr:21", "TX#:18",
-                                   "Pts:18", "Operator:40", "Memo:200"}));
+    // The designed widths, scaled alike to the list's font.
+    const int designed[] = {33, 42, 37, 72, 30, 58, 30, 58, 48, 18,
+                            48, 18, 38, 35, 21, 18, 18, 40, 200};
+    QStringList expected;
+    for (int i = 0; i < view.model()->columnCount(); ++i) {
+        expected.append(view.model()->headerData(i, Qt::Horizontal).toString() + ":" +
+                        QString::number(qRound(designed[i] * view.columnScale())));
+    }
+    QCOMPARE(columns, expected);
     QVERIFY(view.showGrid());
     QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -323,6 +330,44 @@ void QsoListTest::newQsoAsksWhereWhenARowIsTheCursor() {
     const Message& asked = w.ui.events.back().message;
     QCOMPARE(asked.buttons, Buttons::YesNoCancel);
     QCOMPARE(asked.icon, Icon::Question);
+}
+
+void QsoListTest::homeAndEndSelectTheFirstAndLastQso() {
+    QTemporaryDir dir;
+    Window w;
+    load(w, writeLog(dir, "log.qgb", numberedQsos(5)));
+    w.frame.show();
+    CSorvakView& view = w.frame.view();
+    view.setFocus();
+    view.setCurrentIndex(view.model()->index(2, 5));
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.selectedRowList(), std::vector<size_t>{4});
+    QCOMPARE(view.cursorRow(), std::optional<size_t>(4));
+    QTest::keyClick(&view, Qt::Key_Home);
+    QCOMPARE(view.selectedRowList(), std::vector<size_t>{0});
+    QCOMPARE(view.cursorRow(), std::optional<size_t>(0));
+}
+
+void QsoListTest::shiftF10OpensTheContextMenu() {
+    QTemporaryDir dir;
+    Window w;
+    load(w, writeLog(dir, "log.qgb", numberedQsos(3)));
+    w.frame.show();
+    CSorvakView& view = w.frame.view();
+    view.setFocus();
+    view.selectRow(1);
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                shown.append(action->isSeparator() ? QString("|")
+                                                   : QString(action->isEnabled() ? "1" : "0"));
+            }
+            menu->close();
+        }
+    });
+    QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(shown.join(QString()), QString("1|0001|10"));
 }
 
 QTEST_MAIN(QsoListTest)

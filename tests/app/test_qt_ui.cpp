@@ -1,5 +1,6 @@
 // The window's Ui: message boxes and the file-dialog filters.
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -53,6 +54,7 @@ class QtUiTest : public QObject {
     void okBoxShowsTheExclamationIcon();
     void filtersMatchExtensionsInAnyCase();
     void filterOfAllFilesMatchesEveryName();
+    void fileDialogsStartInTheLogsFolderOrTheLastOneUsed();
 };
 
 void QtUiTest::messageBoxHasTheTitleButtonsIconAndDefault() {
@@ -100,6 +102,40 @@ void QtUiTest::filterOfAllFilesMatchesEveryName() {
     QCOMPARE(qtNameFilters("すべてのファイル (*.*)|*.*||"),
              QStringList{"すべてのファイル (*.*) (*)"});
     QCOMPARE(qtNameFilters(""), QStringList{});
+}
+
+void QtUiTest::fileDialogsStartInTheLogsFolderOrTheLastOneUsed() {
+    QTemporaryDir logs;
+    QTemporaryDir other;
+    QtUi ui;
+    QStringList started;
+    // Notes the folder of the next dialog, then chooses `file` in it (or cancels).
+    auto next = [&started](const QString& file) {
+        QTimer::singleShot(0, [&started, file] {
+            auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            started.append(box->directory().absolutePath());
+            if (file.isEmpty()) {
+                box->reject();
+            } else {
+                box->selectFile(file);
+                QMetaObject::invokeMethod(box, "accept");
+            }
+        });
+    };
+    FileDialog open{"open", "all (*.*)|*.*||", "", "", false, logs.path().toStdString()};
+    next("");
+    QCOMPARE(ui.openFileName(open), std::nullopt);
+    FileDialog untitled{"save", "all (*.*)|*.*||", "SORVAK.QGB", "QGB", false, ""};
+    next(other.filePath("chosen.qgb"));
+    QCOMPARE(ui.saveFileName(untitled), std::optional(other.filePath("chosen.qgb").toStdString()));
+    next("");
+    ui.saveFileName(untitled);
+    QCOMPARE(started.size(), 3);
+    QCOMPARE(started[0], logs.path());
+    QCOMPARE(started[2], other.path());
 }
 
 QTEST_MAIN(QtUiTest)

@@ -7,6 +7,7 @@
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
 #include "formats/LogSource.h"
+#include "formats/SaveCommands.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
@@ -324,6 +325,23 @@ TEST_F(LoadCommands, ContestDataImportRefusesServerLogsAndShortFiles) {
                                         "このファイルのコンテストデータは使えません。"}));
     EXPECT_EQ(doc.contest().stationCall, "");
     EXPECT_EQ(doc.rawHeader(), RawRecord{});
+}
+
+TEST_F(LoadCommands, LogDialogsStartInTheFolderOfTheLog) {
+    for (auto [title, folder] : {std::pair{"/logs/2026/mine.qgb", "/logs/2026"},
+                                 std::pair{"mine.qgb", "."}, std::pair{"SORVAK", ""}}) {
+        CSorvakDoc titled;
+        titled.setTitle(title);
+        ScriptedUi asked;
+        onFileOpen(titled, asked);
+        onFileAppend(titled, asked);
+        onImportCabrillo(titled, asked);
+        test::addCalls(titled, {"JA1AA"});
+        exportLog(titled, asked, KIND_SUPERCHECK);
+        for (const auto& event : asked.events) {
+            EXPECT_EQ(event.dialog.startFolder, folder) << title << " " << event.dialog.title;
+        }
+    }
 }
 
 TEST_F(LoadCommands, DroppedFiles) {

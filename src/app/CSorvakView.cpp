@@ -181,7 +181,7 @@ void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
     QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
         // From the keyboard the menu opens at the cursor row, not the mouse.
-        QRect row = visualRect(currentIndex());
+        QRect row = visualRect(model()->index(currentIndex().row(), 0));
         at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
     }
     makeContextMenu()->exec(at);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 
 #include "CSorvakView.h"
@@ -42,10 +43,12 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
 }
 
 QSize CMainFrame::firstSize() const {
-    // Wide enough for every column of the list, but never beyond the screen.
+    // Wide enough for every column of the list, but never beyond the screen,
+    // with room for the title bar the window system adds above the window.
     QSize wanted(view_->widthShowingEveryColumn(), 600);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        wanted = wanted.boundedTo(screen->availableGeometry().size());
+        int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(0, titleBar));
     }
     return wanted;
 }

@@ -27,6 +27,7 @@ struct FileDialog {
     std::string proposedName;
     std::string defaultExtension;  // without the dot; empty for none
     bool confirmOverwrite = false;
+    std::string initialDirectory;  // empty: wherever the dialog likes
 };
 
 // Base of the forms behind the program's dialogs; the implementation of Ui

@@ -20,37 +20,7 @@ namespace {
 
 using test::qsoAt;
 
-class Analysis : public ::testing::Test {
-  protected:
-    Analysis() : here(dir.path()) { doc.setTitle("/logs/contest.qgb"); }
-
-    // Selects exactly the reports given; the others stay off.
-    void select(bool qaf, bool qaa, bool qag, bool qaq) {
-        ReportSettings s = doc.reportSettings();
-        s.outQAF = qaf;
-        s.outQAA = qaa;
-        s.outQAG = qag;
-        s.outQAQ = qaq;
-        doc.setReportSettings(s);
-    }
-    void options(bool doubleScore, bool cumulative, bool zeroHours, bool cwSubcount) {
-        ReportSettings s = doc.reportSettings();
-        s.doubleScore = doubleScore;
-        s.cumulative = cumulative;
-        s.includeZeroHours = zeroHours;
-        s.cwSubcount = cwSubcount;
-        doc.setReportSettings(s);
-    }
-    AnalysisOutcome analyse() { return writeAnalysis(doc, ui, "/nowhere/CQWW.DAT"); }
-    std::string report(const std::string& extension) {
-        return cp932ToUtf8(test::textOfCrLfFile(dir.file("contest" + extension)));
-    }
-
-    test::TempDir dir;
-    test::InFolder here;
-    CSorvakDoc doc;
-    ScriptedUi ui;
-};
+using Analysis = test::AnalysisTest;
 
 // Two bands over three hours, the middle one empty: CW and SSB, multipliers,
 // one QSO with both multiplier flags.

@@ -1,5 +1,6 @@
 #include "reports/ReportTestLog.h"
 
+#include "platform/Cp932.h"
 #include "support/TempDir.h"
 
 namespace sorvak::test {
@@ -40,6 +41,10 @@ std::string textOfCrLfFile(const std::string& path) {
         text += bytes[i];
     }
     return text;
+}
+
+std::string AnalysisTest::report(const std::string& extension) {
+    return cp932ToUtf8(textOfCrLfFile(dir.file("contest" + extension)));
 }
 
 }  // namespace sorvak::test

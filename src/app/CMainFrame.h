@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
 
 class QToolBar;
 
@@ -32,6 +33,8 @@ class CMainFrame : public QMainWindow {
   private:
     void registerFrameCommands();
     void setUpBarToggles();
+    // The title or the modified flag changed.
+    void onDocumentState();
     void updateCaption();
 
     CSorvakDoc& doc_;
@@ -40,6 +43,7 @@ class CMainFrame : public QMainWindow {
     CSorvakView* view_;
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
+    std::string shownTitle_;
 };
 
 }  // namespace sorvak

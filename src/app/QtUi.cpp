@@ -68,6 +68,9 @@ void describe(QFileDialog& box, const FileDialog& dialog) {
     box.setWindowTitle(QString::fromStdString(dialog.title));
     box.setOption(QFileDialog::HideNameFilterDetails);
     box.setNameFilters(qtNameFilters(dialog.filter));
+    if (!dialog.initialDirectory.empty()) {
+        box.setDirectory(QString::fromStdString(dialog.initialDirectory));
+    }
 }
 
 std::optional<std::string> chosenFile(QFileDialog& box) {

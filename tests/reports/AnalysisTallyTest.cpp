@@ -51,48 +51,27 @@ TEST(AnalysisTally, HoursFollowTheClockFace) {
     EXPECT_EQ(hoursOf({{1, 2200}, {2, 100}}), (V{"1/22:1", "1/23:0", "2/0:0", "2/1:1"}));
 }
 
-TEST(AnalysisTally, CountsPointsMultipliersAndCumulativeCounts) {
+TEST(AnalysisTally, AQsoWithoutABandCountsForAllBandsOnly) {
     CSorvakDoc doc;
-    doc.add(qsoAt(1, 1000, "7", "CW"));
-    auto both = qsoAt(1, 1010, "14", "SSB");
-    both->setNewMulti(1);
-    both->setNewMulti2(1);
-    both->setPoints(3);
-    doc.add(std::move(both));
-    auto cwMulti = qsoAt(1, 1120, "10G", "CW");
-    cwMulti->setNewMulti(1);
-    doc.add(std::move(cwMulti));
-    auto noBand = qsoAt(1, 1130, "7", "CW");
+    doc.add(qsoAt(1, 1000, "10G", "CW"));
+    auto noBand = qsoAt(1, 1130, "7", "CW", "JA1XYZ");
     noBand->setBand(-1);
+    noBand->setNewMulti(1);
+    noBand->setNewMulti2(1);
     doc.add(std::move(noBand));
     ScriptedUi ui;
-    AnalysisTally t = tallyLog(doc.qsoList(), 0, ui);
-    ASSERT_EQ(t.hourCount, 2);
-    const HourTally& first = t.hours[0];
-    EXPECT_EQ(first.count[0][0], 2);
-    EXPECT_EQ(first.count[3][0], 1);
-    EXPECT_EQ(first.count[5][0], 1);
-    EXPECT_EQ(first.cwCount[0][0], 1);
-    EXPECT_EQ(first.newMultis[5], 2);
-    EXPECT_EQ(first.points[0], 4);
-    EXPECT_EQ(first.cwPoints[0], 1);
-    const HourTally& second = t.hours[1];
-    EXPECT_EQ(second.cumCount[0], 4);
-    EXPECT_EQ(second.cumCount[3], 1);
-    EXPECT_EQ(second.cumCount[16], 1);
-    EXPECT_EQ(second.cumCwCount[0], 3);
-    EXPECT_EQ(second.cwNewMultis[16], 1);
-    // The QSO without a band counts for all bands only.
+    AnalysisTally t = tallyLog(doc.qsoList(), ANALYSIS_QAA, ui);
+    EXPECT_EQ(t.totals.count[0][0], 2);
+    EXPECT_EQ(t.totals.count[0][1], 2);
+    EXPECT_EQ(t.totals.newMultis[0], 2);
+    EXPECT_EQ(t.totals.points[0], 2);
+    EXPECT_EQ(t.hours[1].cumCount[0], 2);
     int perBand = 0;
     for (size_t b = 1; b < kBandIndexCount; ++b) {
-        perBand += t.totals.count[b][0];
+        perBand += t.totals.count[b][0] + t.totals.count[b][1] + t.totals.newMultis[b];
     }
-    EXPECT_EQ(t.totals.count[0][0], 4);
-    EXPECT_EQ(perBand, 3);
-    EXPECT_EQ(t.totals.newMultis[0], 3);
-    EXPECT_EQ(t.totals.cwNewMultis[0], 1);
-    EXPECT_EQ(t.totals.points[0], 6);
-    EXPECT_EQ(t.totals.cumCount[0], 0);
+    EXPECT_EQ(perBand, 2);  // the 10G QSO and its area
+    EXPECT_EQ(t.hours[1].cumCount[16], 1);
 }
 
 TEST(AnalysisTally, RefusedCallSignsAreShownAndCancelEndsTheAreaCount) {

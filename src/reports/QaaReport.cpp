@@ -8,7 +8,9 @@ namespace sorvak {
 namespace {
 
 void writeHead(ReportRun& run, int band) {
-    run.write("\n\n" + bandTitle(band) + "\n    ");
+    run.write("\n\n");
+    run.write(bandTitle(band));
+    run.write("\n    ");
     for (int area = 1; area <= 9; ++area) {
         run.print("%6d", area);
     }
@@ -43,7 +45,8 @@ void writeTotals(ReportRun& run, size_t b) {
     const HourTally& totals = run.tally.totals;
     run.write("\nTotal");
     for (size_t a = 1; a < kAreaIndexCount; ++a) {
-        run.write(formatCount(totals.count[b][a], 5) + " ");
+        run.write(formatCount(totals.count[b][a], 5));
+        run.write(" ");
     }
     run.print("%6d\n", totals.count[b][0]);
     if (totals.cwCount[b][0] > 0 && run.has(ANALYSIS_CW_SUBCOUNT)) {

@@ -20,7 +20,9 @@ bool writeQag(ReportRun& run) {
     run.write("＜グラフ＞\n");
     for (int band : activeBands(run.tally)) {
         auto b = static_cast<size_t>(band);
-        run.write("\n" + bandTitle(band) + "\n");
+        run.write("\n");
+        run.write(bandTitle(band));
+        run.write("\n");
         for (const HourTally& hour : run.tally.hours) {
             int n = hour.count[b][0];
             if (n == 0 && !run.has(ANALYSIS_ZERO_HOURS)) {

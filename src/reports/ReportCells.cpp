@@ -18,7 +18,12 @@ std::vector<int> activeBands(const AnalysisTally& tally) {
 }
 
 std::string bandTitle(int band) {
-    return band == 16 ? "[10.1 GHz]" : "[" + std::string(bandIndexText(band)) + " MHz]";
+    if (band == 16) {
+        return "[10.1 GHz]";
+    }
+    std::string title(1, '[');
+    title += bandIndexText(band);
+    return title + " MHz]";
 }
 
 void writeCountCell(ReportRun& run, int n, int cw) {

@@ -13,7 +13,12 @@ std::string formatCount(long long n, int width) {
 }
 
 std::string formatCwSubcount(long long n, int width) {
-    std::string text = n == 0 ? "" : "(" + std::to_string(n) + ")";
+    std::string text;
+    if (n != 0) {
+        text += '(';
+        text += std::to_string(n);
+        text += ')';
+    }
     if (static_cast<int>(text.size()) < width) {
         text.append(static_cast<size_t>(width) - text.size(), ' ');
     }

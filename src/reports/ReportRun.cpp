@@ -27,11 +27,8 @@ bool isAscii(std::string_view text) {
 // True when a new file can be put at `path`: its folder takes new files and
 // an existing target is a regular file we may write.
 bool canCreate(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0) {
         return false;
     }
     struct stat info {};

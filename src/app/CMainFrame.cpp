@@ -12,6 +12,7 @@
 #include "CSorvakView.h"
 #include "CommandSet.h"
 #include "DocumentCommands.h"
+#include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
@@ -35,7 +36,7 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     registerDocumentCommands(*commands_, doc, ui);
     registerFrameCommands();
     setUpBarToggles();
-    doc_.setStateListener([this] { updateCaption(); });
+    doc_.setStateListener([this] { onDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
     updateCaption();
     view_->OnUpdate();
@@ -80,6 +81,14 @@ void CMainFrame::setUpBarToggles() {
         statusBar_->setVisible(statusBarEntry->isChecked());
     });
     connect(toolBar_, &QToolBar::visibilityChanged, toolBarEntry, &QAction::setChecked);
+}
+
+void CMainFrame::onDocumentState() {
+    if (doc_.title() != shownTitle_) {
+        shownTitle_ = doc_.title();
+        enterLogFolder(shownTitle_);
+    }
+    updateCaption();
 }
 
 void CMainFrame::updateCaption() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
 
 class QToolBar;
 
@@ -32,6 +33,8 @@ class CMainFrame : public QMainWindow {
   private:
     void registerFrameCommands();
     void setUpBarToggles();
+    // The title or the modified flag changed.
+    void onDocumentState();
     void updateCaption();
     QSize firstSize() const;
 
@@ -41,6 +44,7 @@ class CMainFrame : public QMainWindow {
     CSorvakView* view_;
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
+    std::string shownTitle_;
 };
 
 }  // namespace sorvak

@@ -7,6 +7,8 @@
 #include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
+#include "reports/Analysis.h"
+#include "reports/CheckList.h"
 
 namespace sorvak {
 namespace {
@@ -70,12 +72,20 @@ void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     }
 }
 
+void registerReports(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+    commands.setHandler(Command::ListCheckList, [&doc, &ui] { writeCheckList(doc, ui); });
+    commands.setHandler(Command::ListAnalysis, [&doc, &ui] { runAnalysis(doc, ui); });
+    commands.setHandler(Command::SetCheckList, [&doc, &ui] { checkListSettings(doc, ui); });
+    commands.setHandler(Command::SetAnalysis, [&doc, &ui] { analysisSettings(doc, ui); });
+}
+
 }  // namespace
 
 void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     registerLoads(commands, doc, ui);
     registerSorts(commands, doc, ui);
     registerSaves(commands, doc, ui);
+    registerReports(commands, doc, ui);
 }
 
 }  // namespace sorvak

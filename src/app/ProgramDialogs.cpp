@@ -1,6 +1,8 @@
 #include "ProgramDialogs.h"
 
+#include "AnalysisDialog.h"
 #include "CabrilloHeaderDialog.h"
+#include "CheckListDialog.h"
 #include "VersionDialog.h"
 #include "VersionForm.h"
 
@@ -13,6 +15,14 @@ bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent) {
     }
     if (auto* cabrillo = dynamic_cast<CabrilloHeaderForm*>(&form)) {
         CabrilloHeaderDialog dialog(*cabrillo, ui, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    if (auto* checkList = dynamic_cast<CheckListForm*>(&form)) {
+        CheckListDialog dialog(*checkList, ui, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    if (auto* analysis = dynamic_cast<AnalysisForm*>(&form)) {
+        AnalysisDialog dialog(*analysis, ui, parent);
         return dialog.exec() == QDialog::Accepted;
     }
     return false;

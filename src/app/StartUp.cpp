@@ -32,11 +32,18 @@ void loadCommandLineFile(const CommandLineInfo& info, CSorvakDoc& doc, Ui& ui,
     if (!info.fileName) {
         return;
     }
-    addRecentFile(settings, QString::fromStdString(*info.fileName));
-    FileLoad(doc, ui, *info.fileName, LoadMode::Load);
+    // The window follows the log's folder, so the path must not depend on
+    // the folder it was started in.
+    std::error_code error;
+    std::string path = std::filesystem::absolute(*info.fileName, error).string();
+    if (error) {
+        path = *info.fileName;
+    }
+    addRecentFile(settings, QString::fromStdString(path));
+    FileLoad(doc, ui, path, LoadMode::Load);
     doc.updateAllViews();
     if (info.readOnly) {
-        doc.setReadOnlyPath(*info.fileName);
+        doc.setReadOnlyPath(path);
     }
 }
 

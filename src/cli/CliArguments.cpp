@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "CliReports.h"
 #include "editing/CabrilloHeaderForm.h"
 
 namespace sorvak {
@@ -11,12 +12,18 @@ namespace sorvak {
 const char* const kCliUsage =
     "usage: sorvak-cli dump FILE [COMMON...]\n"
     "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
+    "       sorvak-cli checklist FILE [--stations-per-line N] [--chars-per-station W]\n"
+    "                  [--no-portable] [COMMON...]\n"
+    "       sorvak-cli analyze FILE [--reports LIST] [--multi-data F] [--country-file F]\n"
+    "                  [--double-score] [--no-cumulative] [--no-zero-hours]\n"
+    "                  [--no-cw-subcount] [COMMON...]\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
     "     --cat-transmitter T --cat-overlay T\n"
+    "LIST: comma-separated from qaf qaa qag qaq (default qaf,qaq)\n"
     "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n";
 
 namespace {
@@ -86,6 +93,10 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             continue;
         }
         std::string name = arg.substr(2);
+        if (isReportSwitch(name)) {
+            parsed.reportOptions[name] = "";
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "option " + arg + " needs a value";
             return std::nullopt;
@@ -102,6 +113,8 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
         } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
                    kExportOptions.end()) {
             parsed.exportOptions[name] = value;
+        } else if (isReportOption(name)) {
+            parsed.reportOptions[name] = value;
         } else {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -112,7 +125,9 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
         return std::nullopt;
     }
     parsed.command = positional[0];
-    size_t wanted = parsed.command == "dump" ? 2 : parsed.command == "convert" ? 3 : 0;
+    size_t wanted = parsed.command == "dump" || isReportCommand(parsed.command) ? 2
+                    : parsed.command == "convert"                               ? 3
+                                                                                : 0;
     if (wanted == 0) {
         error = "unknown command " + parsed.command;
         return std::nullopt;
@@ -125,7 +140,7 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
     if (wanted == 3) {
         parsed.out = positional[2];
     } else if (parsed.to || !parsed.exportOptions.empty()) {
-        error = "dump takes no export options";
+        error = parsed.command + " takes no export options";
         return std::nullopt;
     }
     return parsed;

@@ -16,13 +16,15 @@ struct CliAction {
 };
 
 struct CliArguments {
-    std::string command;  // "dump" or "convert"
+    std::string command;  // "dump", "convert", "checklist" or "analyze"
     std::string file;
     std::string out;                 // convert only
     std::optional<std::string> to;   // convert only
     std::vector<CliAction> actions;  // in the order given
     // Options of the export that take one value each, by name without "--".
     std::map<std::string, std::string> exportOptions;
+    // Options of checklist and analyze by name; a switch has an empty value.
+    std::map<std::string, std::string> reportOptions;
 };
 
 // Parses the arguments after the program's name; on a usage error returns

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "CliReports.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
@@ -138,6 +139,9 @@ int CliRun::run(const CliArguments& args) {
             return usage("unknown sort key " + action.value);
         }
     }
+    if (auto error = reportUsageError(args)) {
+        return usage(*error);
+    }
     FileKind kind = KIND_UNKNOWN;
     if (args.command == "convert") {
         if (args.to) {
@@ -163,6 +167,9 @@ int CliRun::run(const CliArguments& args) {
     if (args.command == "dump") {
         dump();
         return 0;
+    }
+    if (isReportCommand(args.command)) {
+        return runReportCommand(args, doc_, ui_);
     }
     if (kind == KIND_CABRILLO) {
         if (auto refused = refuseCabrilloHeader(args)) {

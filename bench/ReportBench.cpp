@@ -1,0 +1,123 @@
+// The analysis with every report and the check lists on a 100,000-QSO log,
+// beside the load of the same log.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "formats/BinaryLog.h"
+#include "formats/FileLoad.h"
+#include "model/CSorvakDoc.h"
+#include "testsupport/ScriptedUi.h"
+#include "reports/Analysis.h"
+#include "reports/CheckList.h"
+
+namespace {
+
+using namespace sorvak;
+
+constexpr size_t kQsos = 100000;
+
+// Japanese calls of every area over a 48-hour contest, on six bands, a tenth
+// of them new multipliers.
+std::string writeReportLog() {
+    std::mt19937 random(7);
+    static const char* const prefixes[] = {"JA", "JE", "JF", "JH", "JR", "7K", "8J"};
+    CSorvakDoc doc;
+    for (size_t i = 0; i < kQsos; ++i) {
+        QsoValues v;
+        v.time = 1795000000 + static_cast<int32_t>(random() % (48 * 3600));
+        v.callSign = prefixes[random() % 7] + std::to_string(random() % 10);
+        for (int k = 0; k < 3; ++k)
+            v.callSign += static_cast<char>('A' + random() % 26);
+        if (random() % 20 == 0) {
+            v.callSign += '/';
+            v.callSign += static_cast<char>('0' + random() % 10);
+        }
+        v.band = static_cast<int>(random() % 6);
+        v.mode = static_cast<int>(random() % 2);
+        v.power = 3;
+        v.points = 1 + static_cast<int>(random() % 3);
+        v.newMulti = random() % 10 == 0;
+        v.multi = v.newMulti ? std::to_string(101 + random() % 60) : "";
+        doc.add(std::make_unique<QsoRecord>(std::move(v)));
+    }
+    std::string path = "/tmp/sorvak-report-bench.qgb";
+    std::string bytes = writeBinaryLog(doc);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+const std::string& reportLog() {
+    static const std::string path = writeReportLog();
+    return path;
+}
+
+void loadInto(CSorvakDoc& doc) {
+    ScriptedUi ui;
+    FileLoad(doc, ui, reportLog(), LoadMode::Load);
+}
+
+// The reports are written into a folder of their own.
+struct OutputFolder {
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "sorvak-report-bench";
+    OutputFolder() {
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+    }
+    ~OutputFolder() {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(folder);
+    }
+};
+
+void BM_LoadReportLog(benchmark::State& state) {
+    for (auto _ : state) {
+        CSorvakDoc doc;
+        loadInto(doc);
+        benchmark::DoNotOptimize(doc.count());
+    }
+}
+BENCHMARK(BM_LoadReportLog)->Unit(benchmark::kMillisecond);
+
+// Sort question, sort, tally and the QAF, QAA, QAG and QAQ files.
+void BM_AnalyseWithEveryReport(benchmark::State& state) {
+    OutputFolder output;
+    CSorvakDoc loaded;
+    loadInto(loaded);
+    ReportSettings settings = loaded.reportSettings();
+    settings.outQAF = settings.outQAA = settings.outQAG = settings.outQAQ = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CSorvakDoc doc;
+        for (const auto& q : loaded.qsoList())
+            doc.add(std::make_unique<QsoRecord>(*q));
+        doc.setTitle(reportLog());
+        doc.setReportSettings(settings);
+        ScriptedUi ui;
+        state.ResumeTiming();
+        writeAnalysis(doc, ui, "");
+        benchmark::DoNotOptimize(ui.events.size());
+    }
+}
+BENCHMARK(BM_AnalyseWithEveryReport)->Unit(benchmark::kMillisecond);
+
+void BM_CheckLists(benchmark::State& state) {
+    OutputFolder output;
+    CSorvakDoc doc;
+    loadInto(doc);
+    for (auto _ : state) {
+        ScriptedUi ui;
+        writeCheckListFiles(doc, ui);
+        benchmark::DoNotOptimize(ui.events.size());
+    }
+}
+BENCHMARK(BM_CheckLists)->Unit(benchmark::kMillisecond);
+
+}  // namespace

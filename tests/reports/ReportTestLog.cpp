@@ -1,0 +1,50 @@
+#include "reports/ReportTestLog.h"
+
+#include "platform/Cp932.h"
+#include "support/TempDir.h"
+
+namespace sorvak::test {
+
+std::unique_ptr<QsoRecord> qsoAt(int day, int hhmm, const std::string& band,
+                                 const std::string& mode, const std::string& callSign) {
+    return std::make_unique<QsoRecord>(QsoParts{.year = 2026,
+                                                .month = 11,
+                                                .day = day,
+                                                .hhmm = hhmm,
+                                                .callSign = callSign,
+                                                .bandText = band,
+                                                .modeText = mode,
+                                                .powerLetter = 'H',
+                                                .points = 1});
+}
+
+void addQsos(CSorvakDoc& doc, int count, int hhmm, const std::string& band,
+             const std::string& mode) {
+    for (int i = 0; i < count; ++i) {
+        doc.add(qsoAt(1, hhmm, band, mode));
+    }
+}
+
+std::string textOfCrLfFile(const std::string& path) {
+    std::string bytes = readFile(path);
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            if (i + 1 >= bytes.size() || bytes[i + 1] != '\n') {
+                return "";
+            }
+            continue;
+        }
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
+            return "";
+        }
+        text += bytes[i];
+    }
+    return text;
+}
+
+std::string AnalysisTest::report(const std::string& extension) {
+    return cp932ToUtf8(textOfCrLfFile(dir.file("contest" + extension)));
+}
+
+}  // namespace sorvak::test

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "CliLogTools.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
@@ -62,7 +63,7 @@ std::optional<FileKind> kindOfExtension(const std::string& path) {
 
 class CliRun {
   public:
-    CliRun(std::ostream& out, std::ostream& err) : out_(out), err_(err), ui_(err) {}
+    CliRun(std::ostream& out, std::ostream& err) : out_(out), err_(err), ui_(err), logTools_(err) {}
 
     int run(const CliArguments& args);
 
@@ -86,6 +87,7 @@ class CliRun {
     std::ostream& out_;
     std::ostream& err_;
     CliUi ui_;
+    CliLogTools logTools_;
     CSorvakDoc doc_;
 };
 
@@ -119,8 +121,9 @@ bool CliRun::apply(const CliAction& action) {
         case CliAction::Kind::Answer:
             ui_.setAnswerYes(action.value == "yes");
             return true;
+        default:  // the log tools run through CliLogTools
+            return false;
     }
-    return false;
 }
 
 void CliRun::dump() {
@@ -188,7 +191,11 @@ int CliRun::run(const CliArguments& args) {
         return 1;
     }
     for (const auto& action : args.actions) {
-        if (!apply(action)) {
+        if (CliLogTools::handles(action)) {
+            if (auto refused = logTools_.apply(action, doc_, ui_)) {
+                return *refused;
+            }
+        } else if (!apply(action)) {
             return 1;
         }
     }

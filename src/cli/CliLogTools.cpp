@@ -171,6 +171,7 @@ std::optional<int> CliLogTools::bulk(const std::string& text, CSorvakDoc& doc, U
     }
     // Every field the change leaves alone holds an acceptable value.
     BulkChangeForm form;
+    form.year = "2000";
     form.month = "1";
     form.day = "1";
     const auto& [field, value] = *assignment;

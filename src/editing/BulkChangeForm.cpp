@@ -45,7 +45,7 @@ std::optional<BulkChangeForm::Failure> BulkChangeForm::check() const {
         {Field::Rrst, checkUnsigned(rrst, 0, 599)},
         {Field::Sent, checkText(sent, 30)},
         {Field::Srst, checkUnsigned(srst, 0, 599)},
-        {Field::Year, checkUnsigned(year)},
+        {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
         {Field::OnlyBand, checkText(onlyBandText, 4)},
         {Field::OnlyMode, checkText(onlyModeText, 5)},
         {Field::ShiftMinutes, checkSigned(shiftMinutes, -59, 59)},

@@ -16,6 +16,11 @@ inline constexpr const char* kSignedMessage = "整数を入力してください
 inline constexpr const char* kUnstorableTextMessage =
     "この欄には使用できない文字が含まれています。";
 
+// The years a QSO time can hold: a later or earlier date would leave the QSO
+// with no time at all.
+inline constexpr long long kFirstYear = 1970;
+inline constexpr long long kLastYear = 2037;
+
 // Digits with optional blanks around them.
 std::optional<long long> parseUnsigned(std::string_view text);
 // An optional sign, digits, optional blanks around them.

@@ -119,7 +119,7 @@ std::optional<QsoEditForm::Failure> QsoEditForm::check() const {
         {Field::Rrst, checkUnsigned(rrst, 0, 599)},
         {Field::Second, checkUnsigned(second, 0, 59)},
         {Field::Srst, checkUnsigned(srst, 0, 599)},
-        {Field::Year, checkUnsigned(year)},
+        {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
         {Field::Rcvd, checkText(rcvd, 30)},
         {Field::Sent, checkText(sent, 30)},
         {Field::QsoNumber, checkUnsigned(qsoNumber)},

@@ -105,6 +105,9 @@ TEST(QsoEditForm, LimitsCountStoredBytesAndAcceptBlanksAroundNumbers) {
     EXPECT_FALSE(form.check());
     form.callSign += "ｽ";
     EXPECT_EQ(form.check()->field, Field::CallSign);
+    form.callSign = "JA1ABC";
+    form.year = "2038";  // past what a QSO time can hold
+    EXPECT_EQ(form.check()->message, "1970 から 2037 までの整数を入力してください。");
 }
 
 TEST(QsoKeyRules, StepTheRstDigitsForCwAndPhone) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QString>
 #include <optional>
@@ -29,8 +30,18 @@ class FormBindings {
 
     void load(const Form& form) const {
         for (const auto& b : texts_) {
-            if (b.edit->text() != QString::fromStdString(form.*b.member)) {
-                b.edit->setText(QString::fromStdString(form.*b.member));
+            QString text = QString::fromStdString(form.*b.member);
+            if (b.edit->text() == text) {
+                continue;
+            }
+            // A drop-down list shows an entry of its own as that entry.
+            auto* combo = qobject_cast<QComboBox*>(b.focus);
+            int entry = combo != nullptr ? combo->findText(text) : -1;
+            if (entry >= 0) {
+                combo->setCurrentIndex(entry);
+            }
+            if (b.edit->text() != text) {
+                b.edit->setText(text);
             }
         }
         for (const auto& b : flags_) {

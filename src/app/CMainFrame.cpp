@@ -12,6 +12,7 @@
 #include "CSorvakView.h"
 #include "CommandSet.h"
 #include "DocumentCommands.h"
+#include "EditingCommands.h"
 #include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
@@ -34,6 +35,7 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
     registerDocumentCommands(*commands_, doc, ui);
+    registerEditingCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
     setUpBarToggles();
     doc_.setStateListener([this] { onDocumentState(); });

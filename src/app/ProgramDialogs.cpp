@@ -1,12 +1,50 @@
 #include "ProgramDialogs.h"
 
 #include "AnalysisDialog.h"
+#include "BulkChangeDialog.h"
 #include "CabrilloHeaderDialog.h"
 #include "CheckListDialog.h"
+#include "ContestDataDialog.h"
+#include "FindCallDialog.h"
+#include "NumberToMultiDialog.h"
+#include "QsoEditDialog.h"
+#include "SentNumberDialog.h"
 #include "VersionDialog.h"
 #include "VersionForm.h"
 
 namespace sorvak {
+namespace {
+
+template <typename Dialog, typename Form>
+bool runAs(Form& form, Ui& ui, QWidget* parent) {
+    Dialog dialog(form, ui, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool runEditingDialog(DialogForm& form, Ui& ui, QWidget* parent) {
+    if (auto* qso = dynamic_cast<QsoEditForm*>(&form)) {
+        return runAs<QsoEditDialog>(*qso, ui, parent);
+    }
+    if (auto* bulk = dynamic_cast<BulkChangeForm*>(&form)) {
+        return runAs<BulkChangeDialog>(*bulk, ui, parent);
+    }
+    if (auto* sent = dynamic_cast<SentNumberForm*>(&form)) {
+        return runAs<SentNumberDialog>(*sent, ui, parent);
+    }
+    if (auto* multi = dynamic_cast<NumberToMultiForm*>(&form)) {
+        return runAs<NumberToMultiDialog>(*multi, ui, parent);
+    }
+    if (auto* contest = dynamic_cast<ContestDataForm*>(&form)) {
+        return runAs<ContestDataDialog>(*contest, ui, parent);
+    }
+    if (auto* find = dynamic_cast<FindCallForm*>(&form)) {
+        FindCallDialog dialog(*find, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent) {
     if (dynamic_cast<VersionForm*>(&form) != nullptr) {
@@ -25,7 +63,7 @@ bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent) {
         AnalysisDialog dialog(*analysis, ui, parent);
         return dialog.exec() == QDialog::Accepted;
     }
-    return false;
+    return runEditingDialog(form, ui, parent);
 }
 
 }  // namespace sorvak

@@ -18,13 +18,19 @@ const char* const kCliUsage =
     "                  [--double-score] [--no-cumulative] [--no-zero-hours]\n"
     "                  [--no-cw-subcount] [COMMON...]\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
+    "        --delete-dupes | --sent-number T | --number-to-multi N\n"
+    "        --number-to-multi-digits N | --only-band B | --only-mode M\n"
+    "        --bulk FIELD=VALUE | --contest-data FIELD=VALUE\n"
     "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
     "     --cat-transmitter T --cat-overlay T\n"
-    "LIST: comma-separated from qaf qaa qag qaq (default qaf,qaq)\n"
-    "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n";
+    "LIST: comma-separated from qaf qaa qag qam qaq qad qcn qop (default qaf,qaq)\n"
+    "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n"
+    "--bulk FIELD: date (YYYY-MM-DD) shift (+H:MM|-H:MM) srst sent rrst rcvd band mode\n"
+    "     power tx points operator memo; --only-band/--only-mode limit the --bulk after them\n"
+    "--contest-data FIELD: call name utc (0|1) coefficient\n";
 
 namespace {
 
@@ -35,6 +41,23 @@ constexpr std::array<std::string_view, 16> kExportOptions = {
     "cat-band",         "cat-mode", "cat-operator",    "cat-power",
     "cat-station",      "cat-time", "cat-transmitter", "cat-overlay"};
 
+// The log-editing options, in the order given with the others.
+std::optional<CliAction::Kind> logToolKind(std::string_view name) {
+    using K = CliAction::Kind;
+    static const std::map<std::string_view, K> kinds = {
+        {"delete-dupes", K::DeleteDupes},
+        {"sent-number", K::SentNumber},
+        {"number-to-multi", K::NumberToMulti},
+        {"number-to-multi-digits", K::NumberToMultiDigits},
+        {"bulk", K::Bulk},
+        {"only-band", K::OnlyBand},
+        {"only-mode", K::OnlyMode},
+        {"contest-data", K::ContestData},
+    };
+    auto it = kinds.find(name);
+    return it == kinds.end() ? std::nullopt : std::optional<K>(it->second);
+}
+
 std::optional<CliAction::Kind> actionKind(std::string_view name) {
     if (name == "append")
         return CliAction::Kind::Append;
@@ -44,7 +67,7 @@ std::optional<CliAction::Kind> actionKind(std::string_view name) {
         return CliAction::Kind::Sort;
     if (name == "answer")
         return CliAction::Kind::Answer;
-    return std::nullopt;
+    return logToolKind(name);
 }
 
 // The form's text field behind each Cabrillo option.
@@ -95,6 +118,10 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
         std::string name = arg.substr(2);
         if (isReportSwitch(name)) {
             parsed.reportOptions[name] = "";
+            continue;
+        }
+        if (name == "delete-dupes") {  // the one option without a value
+            parsed.actions.push_back(CliAction{CliAction::Kind::DeleteDupes, ""});
             continue;
         }
         if (i + 1 >= args.size()) {

@@ -11,7 +11,20 @@ class CabrilloHeaderForm;
 
 // One of the options applied in order to the loaded log.
 struct CliAction {
-    enum class Kind { Append, Merge, Sort, Answer } kind;
+    enum class Kind {
+        Append,
+        Merge,
+        Sort,
+        Answer,
+        DeleteDupes,
+        SentNumber,
+        NumberToMulti,
+        NumberToMultiDigits,
+        Bulk,
+        OnlyBand,
+        OnlyMode,
+        ContestData,
+    } kind;
     std::string value;
 };
 

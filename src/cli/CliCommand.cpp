@@ -6,6 +6,7 @@
 
 #include "CliArguments.h"
 #include "CliReports.h"
+#include "CliLogTools.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
@@ -31,7 +32,7 @@ const std::map<std::string_view, unsigned> kSortKeys = {
 
 class CliRun {
   public:
-    CliRun(std::ostream& out, std::ostream& err) : out_(out), err_(err), ui_(err) {}
+    CliRun(std::ostream& out, std::ostream& err) : out_(out), err_(err), ui_(err), logTools_(err) {}
 
     int run(const CliArguments& args);
 
@@ -55,6 +56,7 @@ class CliRun {
     std::ostream& out_;
     std::ostream& err_;
     CliUi ui_;
+    CliLogTools logTools_;
     CSorvakDoc doc_;
 };
 
@@ -88,8 +90,9 @@ bool CliRun::apply(const CliAction& action) {
         case CliAction::Kind::Answer:
             ui_.setAnswerYes(action.value == "yes");
             return true;
+        default:  // the log tools run through CliLogTools
+            return false;
     }
-    return false;
 }
 
 void CliRun::dump() {
@@ -160,7 +163,11 @@ int CliRun::run(const CliArguments& args) {
         return 1;
     }
     for (const auto& action : args.actions) {
-        if (!apply(action)) {
+        if (CliLogTools::handles(action)) {
+            if (auto refused = logTools_.apply(action, doc_, ui_)) {
+                return *refused;
+            }
+        } else if (!apply(action)) {
             return 1;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,8 @@ namespace sorvak {
 std::string cp932ToUtf8(std::string_view cp932);
 // Characters CP932 cannot hold become '?'.
 std::string utf8ToCp932(std::string_view utf8);
+// Nothing when a character (or a byte sequence) has no CP932 form, so typed
+// text is refused instead of silently altered.
+std::optional<std::string> utf8ToCp932Exact(std::string_view utf8);
 
 }  // namespace sorvak

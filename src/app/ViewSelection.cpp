@@ -1,0 +1,29 @@
+#include "ViewSelection.h"
+
+#include <QItemSelectionModel>
+
+#include "CSorvakView.h"
+
+namespace sorvak {
+
+std::vector<size_t> ViewSelection::selectedRows() const {
+    return view_.selectedRowList();
+}
+
+void ViewSelection::selectRow(size_t row) {
+    QModelIndex index = view_.model()->index(static_cast<int>(row), 0);
+    view_.selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void ViewSelection::selectOnly(size_t row) {
+    QModelIndex index = view_.model()->index(static_cast<int>(row), 0);
+    view_.selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view_.scrollTo(index);
+}
+
+void ViewSelection::refresh() {
+    view_.OnUpdate();
+}
+
+}  // namespace sorvak

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "editing/ListSelection.h"
+
+namespace sorvak {
+
+class CSorvakView;
+
+// The QSO list's selection and refresh as the editing operations see them.
+class ViewSelection : public ListSelection {
+  public:
+    explicit ViewSelection(CSorvakView& view) : view_(view) {}
+
+    std::vector<size_t> selectedRows() const override;
+    void selectRow(size_t row) override;
+    void selectOnly(size_t row) override;
+    void refresh() override;
+
+  private:
+    CSorvakView& view_;
+};
+
+}  // namespace sorvak

@@ -1,0 +1,167 @@
+#include "editing/BulkChangeForm.h"
+
+#include "editing/FieldChecks.h"
+#include "model/CSorvakDoc.h"
+#include "model/QsoRecord.h"
+#include "model/Vocabulary.h"
+#include "platform/Cp932.h"
+
+namespace sorvak {
+
+BulkChangeForm BulkChangeForm::prefilledFrom(const QsoRecord& r) {
+    BulkChangeForm form;
+    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
+    form.year = std::to_string(parts.year);
+    form.month = std::to_string(parts.month);
+    form.day = std::to_string(parts.day);
+    form.srst = std::to_string(r.srst());
+    form.sent = cp932ToUtf8(r.sent());
+    form.rrst = std::to_string(r.rrst());
+    form.band = std::string(r.bandText());
+    form.mode = std::string(r.modeText());
+    char letter = r.powerLetter();
+    form.power = letter == '\0' ? std::string() : std::string(1, letter);
+    form.points = std::to_string(r.points());
+    form.txNumber = std::to_string(r.txNumber());
+    form.operatorName = cp932ToUtf8(r.operatorName());
+    form.memo = cp932ToUtf8(r.memo());
+    return form;
+}
+
+std::optional<BulkChangeForm::Failure> BulkChangeForm::check() const {
+    struct Check {
+        Field field;
+        std::optional<std::string> message;
+    };
+    const Check checks[] = {
+        {Field::Band, checkText(band, 4)},
+        {Field::Day, checkUnsigned(day, 1, 31)},
+        {Field::Memo, checkText(memo, 64)},
+        {Field::Mode, checkText(mode, 5)},
+        {Field::Month, checkUnsigned(month, 1, 12)},
+        {Field::Operator, checkText(operatorName, 14)},
+        {Field::Power, checkText(power, 1)},
+        {Field::Points, checkUnsigned(points, 0, 255)},
+        {Field::Rrst, checkUnsigned(rrst, 0, 599)},
+        {Field::Sent, checkText(sent, 30)},
+        {Field::Srst, checkUnsigned(srst, 0, 599)},
+        {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
+        {Field::OnlyBand, checkText(onlyBandText, 4)},
+        {Field::OnlyMode, checkText(onlyModeText, 5)},
+        {Field::ShiftMinutes, checkSigned(shiftMinutes, -59, 59)},
+        {Field::ShiftHours, checkSigned(shiftHours, -23, 23)},
+        // The TX number is stored in one byte.
+        {Field::TxNumber, checkUnsigned(txNumber, 0, 255)},
+        {Field::Rcvd, checkText(rcvd, 30)},
+    };
+    for (const Check& c : checks) {
+        if (c.message) {
+            return Failure{c.field, *c.message};
+        }
+    }
+    return std::nullopt;
+}
+
+bool BulkChangeForm::meetsConditions(const QsoRecord& r) const {
+    if (onlyBand && r.bandText() != storedText(onlyBandText)) {
+        return false;
+    }
+    return !onlyMode || r.modeText() == storedText(onlyModeText);
+}
+
+void BulkChangeForm::change(QsoRecord& r) const {
+    if (changeDate) {
+        r.setYear(numberOf(year));
+        r.setMonth(numberOf(month));
+        r.setDay(numberOf(day));
+    }
+    // A QSO without a time has no time of day to shift.
+    if (changeTime && r.secondsOfDay() >= 0) {
+        r.setSecondsOfDay(r.secondsOfDay() + numberOf(shiftMinutes) * 60 +
+                          numberOf(shiftHours) * 3600);
+    }
+    if (changeSrst) {
+        r.setSrst(numberOf(srst));
+    }
+    if (changeSent) {
+        r.setSent(storedText(sent));
+    }
+    if (changeRrst) {
+        r.setRrst(numberOf(rrst));
+    }
+    if (changeRcvd) {
+        r.setRcvd(storedText(rcvd));
+    }
+    if (changeBand) {
+        r.setBand(bandCodeOf(storedText(band)));
+    }
+    if (changeMode) {
+        r.setMode(modeCodeOf(storedText(mode)));
+    }
+    if (changePower) {
+        r.setPower(powerCodeOf(power[0]));
+    }
+    if (changePoints) {
+        r.setPoints(numberOf(points));
+    }
+    if (changeTxNumber) {
+        r.setTxNumber(numberOf(txNumber));
+    }
+    if (changeOperator) {
+        r.setOperatorName(storedText(operatorName));
+    }
+    if (changeMemo) {
+        r.setMemo(storedText(memo));
+    }
+}
+
+bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) const {
+    bool anyRow = false;
+    for (size_t row : rows) {
+        anyRow = anyRow || meetsConditions(doc.at(row));
+    }
+    // The texts are tried before the first record changes, so a refused text
+    // never leaves half the rows changed for a later OK to change again.
+    if (anyRow) {
+        if (changeBand && bandCodeOf(storedText(band)) < 0) {
+            ui.tell("ﾊﾞﾝﾄﾞ " + band + " は不正です。");
+            return false;
+        }
+        if (changeMode && modeCodeOf(storedText(mode)) < 0) {
+            ui.tell("ﾓｰﾄﾞ " + mode + " は不正です。");
+            return false;
+        }
+        if (changePower && (power.empty() || powerCodeOf(power[0]) < 0)) {
+            ui.tell("ﾊﾟﾜｰ " + power + " は不正です。");
+            return false;
+        }
+    }
+    for (size_t row : rows) {
+        if (meetsConditions(doc.at(row))) {
+            change(doc.at(row));
+        }
+    }
+    return true;
+}
+
+bool bulkChange(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) {
+    if (rows.empty()) {
+        return false;
+    }
+    BulkChangeForm form = BulkChangeForm::prefilledFrom(doc.at(rows.front()));
+    bool accepted = false;
+    while (ui.runDialog(form)) {
+        if (auto failure = form.check()) {
+            ui.tell(failure->message);
+            continue;
+        }
+        accepted = true;
+        doc.setModified();
+        if (form.apply(doc, ui, rows)) {
+            break;
+        }
+    }
+    return accepted;
+}
+
+}  // namespace sorvak

@@ -1,0 +1,59 @@
+#include "editing/ContestDataForm.h"
+
+#include <cstdio>
+
+#include "editing/FieldChecks.h"
+#include "model/CSorvakDoc.h"
+#include "platform/Cp932.h"
+
+namespace sorvak {
+
+ContestDataForm ContestDataForm::prefilledFrom(const CSorvakDoc& doc) {
+    const ContestInfo& info = doc.contest();
+    ContestDataForm form;
+    form.stationCall = cp932ToUtf8(info.stationCall);
+    form.contestName = cp932ToUtf8(info.contestName);
+    form.utc = info.utcFlag == 1;
+    form.coefficient = std::to_string(info.coefficient);
+    char version[64];
+    std::snprintf(version, sizeof version, "%.15g", info.version);
+    form.version = version;
+    return form;
+}
+
+std::optional<ContestDataForm::Failure> ContestDataForm::check() const {
+    if (auto message = checkText(stationCall)) {
+        return Failure{Field::CallSign, *message};
+    }
+    if (auto message = checkText(contestName)) {
+        return Failure{Field::ContestName, *message};
+    }
+    if (auto message = checkSigned(coefficient)) {
+        return Failure{Field::Coefficient, *message};
+    }
+    return std::nullopt;
+}
+
+void ContestDataForm::apply(CSorvakDoc& doc) const {
+    ContestInfo& info = doc.contest();
+    info.utcFlag = utc ? 1 : 0;
+    info.coefficient = numberOf(coefficient);
+    info.stationCall = storedText(stationCall);
+    info.contestName = storedText(contestName);
+}
+
+bool editContestData(CSorvakDoc& doc, Ui& ui) {
+    ContestDataForm form = ContestDataForm::prefilledFrom(doc);
+    while (ui.runDialog(form)) {
+        if (auto failure = form.check()) {
+            ui.tell(failure->message);
+            continue;
+        }
+        form.apply(doc);
+        doc.setModified();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace sorvak

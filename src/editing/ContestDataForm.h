@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/Ui.h"
+
+namespace sorvak {
+
+class CSorvakDoc;
+
+// The contest header while its dialog is open: texts as typed (UTF-8), the
+// coefficient as typed, the version shown only.
+class ContestDataForm : public DialogForm {
+  public:
+    enum class Field { CallSign, ContestName, Coefficient };
+    struct Failure {
+        Field field;
+        std::string message;
+    };
+
+    std::string stationCall;
+    std::string contestName;
+    bool utc = false;
+    std::string coefficient = "0";
+    std::string version;
+
+    static ContestDataForm prefilledFrom(const CSorvakDoc& doc);
+
+    std::optional<Failure> check() const;
+    // Stores the time zone, coefficient, call sign and contest name; the
+    // version is not stored back.
+    void apply(CSorvakDoc& doc) const;
+};
+
+// Runs the dialog over the document's contest header; true when accepted.
+bool editContestData(CSorvakDoc& doc, Ui& ui);
+
+}  // namespace sorvak

@@ -1,0 +1,217 @@
+#include "editing/QsoEditForm.h"
+
+#include "editing/FieldChecks.h"
+#include "model/QsoRecord.h"
+#include "model/Vocabulary.h"
+#include "platform/Cp932.h"
+#include "platform/LocalClock.h"
+
+namespace sorvak {
+namespace {
+
+using List = std::vector<std::string>;
+
+List vocabulary(int count, std::string_view (*textOf)(int)) {
+    List list;
+    for (int code = 0; code < count; ++code) {
+        list.emplace_back(textOf(code));
+    }
+    return list;
+}
+
+int bandCodeOfText(const std::string& text) {
+    return bandCodeOf(storedText(text));
+}
+
+int modeCodeOfText(const std::string& text) {
+    return modeCodeOf(storedText(text));
+}
+
+// The power of the first letter; an empty text names none.
+int powerCodeOfText(const std::string& text) {
+    return text.empty() ? -1 : powerCodeOf(text[0]);
+}
+
+std::string refusal(const char* label, const std::string& text) {
+    return std::string(label) + " " + text + " は不正です。";
+}
+
+}  // namespace
+
+QsoEditForm::QsoEditForm() : clock(localClockNow) {}
+
+const List& QsoEditForm::bandList() {
+    static const List list = vocabulary(kBandCount, bandTextOf);
+    return list;
+}
+
+const List& QsoEditForm::modeList() {
+    static const List list = vocabulary(kModeCount, modeTextOf);
+    return list;
+}
+
+const List& QsoEditForm::powerList() {
+    static const List list = {"P", "L", "M", "H"};
+    return list;
+}
+
+QsoEditForm QsoEditForm::fromRecord(const QsoRecord& r, size_t row) {
+    QsoEditForm form;
+    form.qsoNumber = std::to_string(row + 1);
+    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
+    form.year = std::to_string(parts.year);
+    form.month = std::to_string(parts.month);
+    form.day = std::to_string(parts.day);
+    form.hour = std::to_string(parts.hour);
+    form.minute = std::to_string(parts.minute);
+    form.second = std::to_string(parts.second);
+    form.callSign = cp932ToUtf8(r.callSign());
+    form.srst = std::to_string(r.srst());
+    form.sent = cp932ToUtf8(r.sent());
+    form.rrst = std::to_string(r.rrst());
+    form.rcvd = cp932ToUtf8(r.rcvd());
+    form.multi = cp932ToUtf8(r.multi());
+    form.newMulti = r.newMulti() != 0;
+    form.multi2 = cp932ToUtf8(r.multi2());
+    form.newMulti2 = r.newMulti2() != 0;
+    form.band = std::string(r.bandText());
+    form.mode = std::string(r.modeText());
+    char letter = r.powerLetter();
+    form.power = letter == '\0' ? std::string() : std::string(1, letter);
+    form.points = std::to_string(r.points());
+    form.txNumber = std::to_string(r.txNumber());
+    form.operatorName = cp932ToUtf8(r.operatorName());
+    form.memo = cp932ToUtf8(r.memo());
+    return form;
+}
+
+void QsoEditForm::takeCurrentTime() {
+    if (!newMode || !useCurrentTime || !clock) {
+        return;
+    }
+    ClockParts now = clock();
+    year = std::to_string(now.year);
+    month = std::to_string(now.month);
+    day = std::to_string(now.day);
+    hour = std::to_string(now.hour);
+    minute = std::to_string(now.minute);
+    second = "0";
+}
+
+std::optional<QsoEditForm::Failure> QsoEditForm::check() const {
+    struct Check {
+        Field field;
+        std::optional<std::string> message;
+    };
+    const Check checks[] = {
+        {Field::Band, checkText(band, 4)},
+        {Field::CallSign, checkText(callSign, 12)},
+        {Field::Hour, checkUnsigned(hour, 0, 23)},
+        {Field::Day, checkUnsigned(day, 1, 31)},
+        {Field::Memo, checkText(memo, 64)},
+        {Field::Minute, checkUnsigned(minute, 0, 59)},
+        {Field::Mode, checkText(mode, 5)},
+        {Field::Month, checkUnsigned(month, 1, 12)},
+        {Field::Multi, checkText(multi, 30)},
+        {Field::Operator, checkText(operatorName, 14)},
+        {Field::Power, checkText(power, 1)},
+        {Field::Points, checkUnsigned(points, 0, 255)},
+        {Field::Rrst, checkUnsigned(rrst, 0, 599)},
+        {Field::Second, checkUnsigned(second, 0, 59)},
+        {Field::Srst, checkUnsigned(srst, 0, 599)},
+        {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
+        {Field::Rcvd, checkText(rcvd, 30)},
+        {Field::Sent, checkText(sent, 30)},
+        {Field::QsoNumber, checkUnsigned(qsoNumber)},
+        {Field::Multi2, checkText(multi2, 30)},
+        // The TX number is stored in one byte.
+        {Field::TxNumber, checkUnsigned(txNumber, 0, 255)},
+    };
+    for (const Check& c : checks) {
+        if (c.message) {
+            return Failure{c.field, *c.message};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> QsoEditForm::writeTo(QsoRecord& r) const {
+    r.setYear(numberOf(year));
+    r.setMonth(numberOf(month));
+    r.setDay(numberOf(day));
+    r.setSecondsOfDay(numberOf(hour) * 3600 + numberOf(minute) * 60 + numberOf(second));
+    r.setCallSign(storedText(callSign));
+    r.setSrst(numberOf(srst));
+    r.setSent(storedText(sent));
+    r.setRrst(numberOf(rrst));
+    r.setRcvd(storedText(rcvd));
+    r.setMulti(storedText(multi));
+    r.setNewMulti(newMulti ? 1 : 0);
+    r.setMulti2(storedText(multi2));
+    r.setNewMulti2(newMulti2 ? 1 : 0);
+    std::vector<std::string> refusals;
+    if (int code = bandCodeOfText(band); code >= 0) {
+        r.setBand(code);
+    } else {
+        refusals.push_back(refusal("ﾊﾞﾝﾄﾞ", band));
+    }
+    if (int code = modeCodeOfText(mode); code >= 0) {
+        r.setMode(code);
+    } else {
+        refusals.push_back(refusal("ﾓｰﾄﾞ", mode));
+    }
+    if (int code = powerCodeOfText(power); code >= 0) {
+        r.setPower(code);
+    } else {
+        refusals.push_back(refusal("ﾊﾟﾜｰ", power));
+    }
+    r.setPoints(numberOf(points));
+    r.setTxNumber(numberOf(txNumber));
+    r.setOperatorName(storedText(operatorName));
+    r.setMemo(storedText(memo));
+    return refusals;
+}
+
+QsoEditForm::NewQso QsoEditForm::buildRecord() const {
+    QsoValues v;
+    v.time = makeClockTime(ClockParts{numberOf(year), numberOf(month), numberOf(day),
+                                      numberOf(hour), numberOf(minute), numberOf(second)});
+    v.callSign = storedText(callSign);
+    v.srst = numberOf(srst);
+    v.sent = storedText(sent);
+    v.rrst = numberOf(rrst);
+    v.rcvd = storedText(rcvd);
+    v.multi = storedText(multi);
+    v.newMulti = newMulti ? 1 : 0;
+    v.multi2 = storedText(multi2);
+    v.newMulti2 = newMulti2 ? 1 : 0;
+    v.band = bandCodeOfText(band);
+    v.mode = modeCodeOfText(mode);
+    v.power = powerCodeOfText(power);
+    v.points = numberOf(points);
+    v.txNumber = numberOf(txNumber);
+    v.operatorName = storedText(operatorName);
+    v.memo = storedText(memo);
+    std::string problems;
+    auto line = [&problems](const char* label, const std::string& text) {
+        problems += std::string(label) + " \"" + text + "\" は不正です。\n";
+    };
+    if (v.callSign.empty()) {
+        line("ｺｰﾙｻｲﾝ", callSign);
+    }
+    if (v.band < 0) {
+        line("ﾊﾞﾝﾄﾞ", band);
+    }
+    if (v.mode < 0) {
+        line("ﾓｰﾄﾞ", mode);
+    }
+    if (v.power < 0) {
+        line("ﾊﾟﾜｰ", power);
+    }
+    if (!problems.empty()) {
+        return NewQso{nullptr, problems};
+    }
+    return NewQso{std::make_unique<QsoRecord>(std::move(v)), {}};
+}
+
+}  // namespace sorvak

@@ -7,6 +7,7 @@
 
 #include "CliCommand.h"
 #include "reports/CountryFile.h"
+#include "reports/MultiplierList.h"
 #include "reports/ResolveCountry.h"
 #include "support/TempDir.h"
 
@@ -75,6 +76,9 @@ TEST(CtyDatConverter, ConvertedFileReadsBack) {
     EXPECT_EQ(resolved(result.table, "K1ABC"), "A Very Long Country Name / NA");
     EXPECT_EQ(resolved(result.table, "AB9X"), "United States / NA");
     EXPECT_EQ(resolved(result.table, "XX1A"), "-");
+    // The main prefixes stand in column 31, where a "cqww.dat" multiplier list has its names.
+    EXPECT_EQ(readMultiplierList(convertCtyDat(kCtyDat).bytes).names(),
+              (std::vector<std::string>{"K", "JA", "JD1/m", "I", "IG9"}));
 }
 
 struct CliRun {

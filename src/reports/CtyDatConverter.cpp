@@ -105,11 +105,13 @@ CtyDatConversion Converter::run(std::string_view ctyDat) {
             continue;
         }
         auto fields = entityFields(line);
-        // The aliases run up to the first ';', over as many lines as they take.
+        // The aliases run up to the first ';', over as many lines as they take;
+        // a line end also parts two aliases, so that a line without its final
+        // ',' does not glue its last alias to the next line's first.
         std::string aliases;
         std::string_view aliasLine;
         while (aliases.find(';') == std::string::npos && lines.next(aliasLine)) {
-            aliases.append(aliasLine);
+            aliases.append(aliasLine).append(",");
         }
         if (fields.size() < 8) {
             ++out_.unreadableEntities;

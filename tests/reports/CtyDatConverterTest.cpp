@@ -18,7 +18,7 @@ const char* const kCtyDat =
     "A Very Long Country   Name That Does Not Fit:  5:  8:  NA:  0.00:  0.00:  5.0:  K:\n"
     "    K;\n"
     "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n"
-    "    7J,7K,JA,=JA1XYZ/KH6,JD1(27)[90],\n"
+    "    7J,7K,JA,=JA1XYZ/KH6,JD1(27)[90]\n"  // no comma at the line end
     "    JR;\n"
     "Minami Torishima:         27:  90:  OC:   24.28:  -153.97:   -10.0:  JD1/m:\n"
     "    =JD1BMM,=JD1YAA;\n"

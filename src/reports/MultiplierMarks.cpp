@@ -1,10 +1,13 @@
 #include "reports/MultiplierMarks.h"
 
+#include <utility>
+
 #include "model/QsoRecord.h"
 
 namespace sorvak {
 
-MultiplierMarks::MultiplierMarks(const MultiplierList& list) : list_(list), names_(list.size()) {}
+MultiplierMarks::MultiplierMarks(MultiplierList list)
+    : list_(std::move(list)), names_(list_.size()) {}
 
 void MultiplierMarks::mark(Bands& bands, int bandIndex) {
     if (bandIndex >= 1 && bandIndex <= 16) {

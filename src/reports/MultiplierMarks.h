@@ -18,8 +18,7 @@ class MultiplierMarks {
   public:
     using Bands = std::bitset<17>;
 
-    // `list` must outlive the marks.
-    explicit MultiplierMarks(const MultiplierList& list);
+    explicit MultiplierMarks(MultiplierList list);
 
     // Marks the multipliers the QSO claims on `bandIndex`: with `newMulti`
     // set, its `multi` (a zone for the zone types, else a name of the list);
@@ -40,7 +39,7 @@ class MultiplierMarks {
   private:
     void mark(Bands& bands, int bandIndex);
 
-    const MultiplierList& list_;
+    MultiplierList list_;
     std::vector<Bands> names_;
     std::array<Bands, 91> zones_{};
     Bands bands_;

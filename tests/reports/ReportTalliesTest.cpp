@@ -23,8 +23,7 @@ QsoRecord qsoWith(std::string multi, int newMulti, std::string multi2 = "", int 
 }
 
 TEST(MultiplierMarks, ZoneListMarksZoneAndNameAndStopsAtTheFirstInvalid) {
-    MultiplierList list = readMultiplierList("cqww.dat\n" + std::string(31, ' ') + "JA\n");
-    MultiplierMarks marks(list);
+    MultiplierMarks marks(readMultiplierList("cqww.dat\n" + std::string(31, ' ') + "JA\n"));
     const int b14 = 6;  // 14 MHz
     EXPECT_FALSE(marks.markQso(qsoWith("3", 1, "JA", 1), b14));
     EXPECT_TRUE(marks.zoneBands(3)[b14]);
@@ -43,8 +42,7 @@ TEST(MultiplierMarks, ZoneListMarksZoneAndNameAndStopsAtTheFirstInvalid) {
 }
 
 TEST(MultiplierMarks, NameListChecksMultiOnlyAgainstTheList) {
-    MultiplierList list = builtInMultiplierList();
-    MultiplierMarks marks(list);
+    MultiplierMarks marks(builtInMultiplierList());
     EXPECT_FALSE(marks.markQso(qsoWith("101", 1, "junk", 1), 3));  // multi2 not used
     EXPECT_TRUE(marks.nameBands(0)[3]);
     EXPECT_EQ(marks.markQso(qsoWith("51", 1), 3), "51");

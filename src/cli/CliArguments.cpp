@@ -11,6 +11,7 @@ namespace sorvak {
 const char* const kCliUsage =
     "usage: sorvak-cli dump FILE [COMMON...]\n"
     "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
+    "       sorvak-cli make-country-file [CTY.DAT] OUT\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"

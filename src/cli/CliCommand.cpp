@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "CliCountryFile.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
@@ -208,6 +209,9 @@ int CliRun::run(const CliArguments& args) {
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args.front() == "make-country-file") {
+        return runMakeCountryFile({args.begin() + 1, args.end()}, out, err);
+    }
     std::string error;
     auto parsed = parseCliArguments(args, error);
     CliRun run(out, err);

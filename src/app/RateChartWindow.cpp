@@ -41,13 +41,14 @@ QString bandLabel(int band) {
     return QString::fromStdString(std::string(bandIndexText(band))) + QStringLiteral(" MHz");
 }
 
-// "21", with the day in front of the first hour and of each new day.
+// "21", with the day under the first hour and under each hour of a new day
+// (axis labels take HTML).
 QStringList hourLabels(const RateSeries& series) {
     QStringList labels;
     int day = -1;
     for (const RateSeries::Hour& h : series.hours) {
         QString hour = QStringLiteral("%1").arg(h.hour, 2, 10, QLatin1Char('0'));
-        labels.append(h.day != day ? QStringLiteral("%1日 %2").arg(h.day).arg(hour) : hour);
+        labels.append(h.day != day ? QStringLiteral("%1<br>%2日").arg(hour).arg(h.day) : hour);
         day = h.day;
     }
     return labels;
@@ -101,7 +102,7 @@ RateChartWindow::RateChartWindow(const CSorvakDoc& doc, Ui& ui, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addLayout(buttons);
-    resize(960, 600);
+    resize(1040, 620);
     redraw();
 }
 
@@ -155,6 +156,9 @@ void RateChartWindow::redraw() {
     hourAxis_->append(hourLabels(series));
     hourAxis_->setTitleText(QStringLiteral("時"));
     hourAxis_->setLabelsAngle(series.hours.size() > 24 ? -90 : 0);
+    QFont small = hourAxis_->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    hourAxis_->setLabelsFont(small);
     chart_->addAxis(hourAxis_, Qt::AlignBottom);
     QValueAxis* rate = countAxis(QStringLiteral("QSO / 時間"), highestStack(series));
     chart_->addAxis(rate, Qt::AlignLeft);

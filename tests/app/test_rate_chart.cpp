@@ -81,7 +81,7 @@ void RateChartTest::drawsBandsPerHourAndTheRunningTotalWithoutTouchingTheLog() {
     QVERIFY(chart != nullptr);
     QVERIFY(chart->isVisible());
     QCOMPARE(barLabels(*chart), (QStringList{"7 MHz", "21 MHz"}));
-    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"3日 10", "11", "12"}));
+    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"10<br>3日", "11", "12"}));
     QCOMPARE(barValues(*chart, 0), (QList<qreal>{2, 0, 1}));
     QCOMPARE(barValues(*chart, 1), (QList<qreal>{1, 0, 0}));
     // The QSO without a band is in the total only.
@@ -103,7 +103,7 @@ void RateChartTest::hoursWithoutQsosFollowTheSetting() {
     settings.includeZeroHours = 0;
     w.doc.setReportSettings(settings);
     RateChartWindow* chart = openChart(w);
-    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"3日 10", "12"}));
+    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"10<br>3日", "12"}));
     QCOMPARE(barValues(*chart, 0), (QList<qreal>{2, 1}));
     QCOMPARE(lineValues(*chart), (QList<qreal>{3, 5}));
 }
@@ -126,7 +126,7 @@ void RateChartTest::redrawsWhenTheLogChanges() {
     QCOMPARE(barLabels(*chart), (QStringList{"7 MHz", "14 MHz", "21 MHz"}));
     QStringList hours = chart->hourAxis()->categories();
     QCOMPARE(hours.size(), 15);
-    QCOMPARE(hours.last(), QString("4日 00"));
+    QCOMPARE(hours.last(), QString("00<br>4日"));
     QCOMPARE(lineValues(*chart).last(), 6.0);
 
     w.doc.clear();

@@ -1,6 +1,9 @@
 # What makes the installed program a desktop program: its menu entry, its
 # icon in the hicolor theme (the SVG and PNGs rendered from it), and the file
 # types of the Quog logs so that a double-click on one opens it.
+if(NOT TARGET sorvak)
+    return()  # no menu entry without the window program
+endif()
 set(sorvak_desktop_dir ${PROJECT_SOURCE_DIR}/desktop)
 
 install(FILES ${sorvak_desktop_dir}/sorvak.desktop DESTINATION share/applications)

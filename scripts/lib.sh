@@ -7,7 +7,8 @@ SORVAK_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev libgl-dev
+    librsvg2-bin dpkg-dev file
     fonts-noto-cjk hamradio-files
 )
 

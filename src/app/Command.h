@@ -50,6 +50,7 @@ enum class Command {
     ListAnalysis,
     ListCabrillo,
     ListT2log,
+    ListRateChart,
     ToolContestData,
     ToolImportContestData,
     ToolNumberToMulti,

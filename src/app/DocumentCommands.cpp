@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "CommandSet.h"
+#include "RateChartWindow.h"
 #include "formats/LoadCommands.h"
 #include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
@@ -86,6 +87,11 @@ void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     registerSorts(commands, doc, ui);
     registerSaves(commands, doc, ui);
     registerReports(commands, doc, ui);
+    commands.setHandler(Command::ListRateChart, [&commands, &doc, &ui] {
+        if (auto* frame = qobject_cast<QWidget*>(commands.parent())) {
+            showRateChart(doc, ui, *frame);
+        }
+    });
 }
 
 }  // namespace sorvak

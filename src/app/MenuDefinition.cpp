@@ -150,6 +150,9 @@ void addListMenu(std::vector<MenuEntry>& m) {
                       "Cabrilloフォーマットファイルの出力"),
                  grayed(C::ListT2log, "ID_LIST_T2LOG", "T2LOG形式(&T)",
                         "CCC用T2LOG形式のファイルを出力する"),
+                 separator(),
+                 item(C::ListRateChart, "ID_LIST_RATE_CHART", "レートグラフ(&G)...",
+                      "時間・バンドごとの交信局数のグラフを表示"),
                  end(),
              });
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("SORVAK");
     QApplication::setApplicationName("SORVAK");
+    // The installed menu entry and icon (share/applications, share/icons/hicolor).
+    QApplication::setDesktopFileName("sorvak");
+    QApplication::setWindowIcon(QIcon::fromTheme("sorvak"));
     // The program speaks Japanese: the standard buttons should too.
     QTranslator translator;
     if (translator.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

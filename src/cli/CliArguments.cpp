@@ -17,6 +17,7 @@ const char* const kCliUsage =
     "       sorvak-cli analyze FILE [--reports LIST] [--multi-data F] [--country-file F]\n"
     "                  [--double-score] [--no-cumulative] [--no-zero-hours]\n"
     "                  [--no-cw-subcount] [COMMON...]\n"
+    "       sorvak-cli make-country-file [CTY.DAT] OUT\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "        --delete-dupes | --sent-number T | --number-to-multi N\n"
     "        --number-to-multi-digits N | --only-band B | --only-mode M\n"

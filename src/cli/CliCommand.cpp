@@ -7,6 +7,7 @@
 #include "CliArguments.h"
 #include "CliReports.h"
 #include "CliLogTools.h"
+#include "CliCountryFile.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/FileLoad.h"
@@ -206,6 +207,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (asksForHelp(args)) {
         out << kCliUsage;
         return 0;
+    }
+    if (!args.empty() && args.front() == "make-country-file") {
+        return runMakeCountryFile({args.begin() + 1, args.end()}, out, err);
     }
     std::string error;
     auto parsed = parseCliArguments(args, error);

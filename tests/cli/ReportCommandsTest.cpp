@@ -97,7 +97,7 @@ TEST_F(ReportCommands, AnalyzeExitStatus) {
     EXPECT_EQ(run({"analyze", log}).status, 1);
     EXPECT_EQ(written(), (std::vector<std::string>{"contest.QAF", "contest.QAQ"}));
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {"analyze", log, "--reports", "qam"},
+             {"analyze", log, "--reports", "qzz"},
              {"analyze", log, "--reports", "qaf,,qaq"},
              {"analyze", log, "--reports"},
              {"analyze", log, "--no-portable"},

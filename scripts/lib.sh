@@ -9,6 +9,7 @@ SORVAK_PACKAGES=(
     clang libclang-rt-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-noto-cjk hamradio-files
+    libpugixml-dev
 )
 
 as_root() {

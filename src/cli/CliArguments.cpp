@@ -12,7 +12,7 @@ const char* const kCliUsage =
     "usage: sorvak-cli dump FILE [COMMON...]\n"
     "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
-    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
+    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro adi adx\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"

@@ -39,11 +39,13 @@ const std::map<std::string_view, FileKind> kFormats = {
     {"hamlog445", KIND_HAMLOG_445},
     {"hamlog500", KIND_HAMLOG_500},
     {"logtaro", KIND_LOGTARO},
+    {"adi", KIND_ADI},
+    {"adx", KIND_ADX},
 };
 
 const std::map<std::string, FileKind> kExtensions = {
-    {"QGB", KIND_QGB},      {"ALL", KIND_ALL},        {"TXT", KIND_DOS_TXT},
-    {"CBR", KIND_CABRILLO}, {"SPC", KIND_SUPERCHECK}, {"CSV", KIND_LOGTARO},
+    {"QGB", KIND_QGB},        {"ALL", KIND_ALL},     {"TXT", KIND_DOS_TXT}, {"CBR", KIND_CABRILLO},
+    {"SPC", KIND_SUPERCHECK}, {"CSV", KIND_LOGTARO}, {"ADI", KIND_ADI},     {"ADX", KIND_ADX},
 };
 
 std::optional<FileKind> kindOfExtension(const std::string& path) {

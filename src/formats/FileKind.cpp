@@ -10,7 +10,7 @@ struct KindEntry {
     const char* label;
 };
 
-constexpr std::array<KindEntry, 13> kKinds = {{
+constexpr std::array<KindEntry, 15> kKinds = {{
     {"*", "すべてのﾌｧｲﾙ"},
     {"QGB", "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ"},
     {"ALL", "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ"},
@@ -24,6 +24,8 @@ constexpr std::array<KindEntry, 13> kKinds = {{
     {"CSV", "ログ太郎のパパv8用 CSVﾌｧｲﾙ"},
     {"", ""},
     {"", ""},
+    {"ADI", "ADIFﾌｧｲﾙ"},
+    {"ADX", "ADIF XMLﾌｧｲﾙ"},
 }};
 
 }  // namespace

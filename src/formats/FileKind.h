@@ -19,6 +19,8 @@ enum FileKind : int {
     KIND_LOGTARO = 10,
     KIND_N1MM = 11,
     KIND_CCC = 12,
+    KIND_ADI = 13,
+    KIND_ADX = 14,
 };
 
 enum class LoadMode { Load = 0, Append = 1, Merge = 2 };

@@ -1,5 +1,6 @@
 #include "formats/FileLoad.h"
 
+#include "formats/AdifReader.h"
 #include "formats/BinaryLog.h"
 #include "formats/FileCheckType.h"
 #include "formats/LoadContext.h"
@@ -49,12 +50,24 @@ std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& pat
     }
     FileKind kind = FileCheckType(source, ui);
     source.rewind();
+    // An ADIF file is read before the log is touched: one that gives no QSO
+    // is refused and leaves the log as it was.
+    std::optional<AdifLog> adif;
+    if (kind == KIND_ADI || kind == KIND_ADX) {
+        adif = readAdifFile(source, ui);
+        if (adif->records.empty()) {
+            ui.tell(kAdifNothingToLoad);
+            return KIND_UNKNOWN;
+        }
+    }
     if (mode == LoadMode::Load) {
         doc.clear();
         doc.setTitle(kind != KIND_UNKNOWN ? path : kAppTitle);
     }
-    if (Reader reader = readerOf(kind)) {
-        LoadContext context(doc, source, mode, ui);
+    LoadContext context(doc, source, mode, ui);
+    if (adif) {
+        addAdifLog(context, *adif);
+    } else if (Reader reader = readerOf(kind)) {
         reader(context);
     }
     doc.setModified(mode != LoadMode::Load);

@@ -14,7 +14,8 @@ class Ui;
 // detects the format, clears and titles the document (load), runs the
 // reader and sets the modified flag. It does not refresh the view.
 // Returns the detected kind, or nothing when the user refused or the file
-// cannot be opened.
+// cannot be opened; KIND_UNKNOWN, with the log untouched, for an ADIF file
+// that gave no QSO.
 std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path, LoadMode mode);
 
 }  // namespace sorvak

@@ -1,5 +1,6 @@
 #include "formats/Writers.h"
 
+#include "formats/AdifWriter.h"
 #include "formats/AllLog.h"
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"
@@ -10,7 +11,20 @@
 
 namespace sorvak {
 
-std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind) {
+namespace {
+
+std::string writeAdif(const CSorvakDoc& doc, FileKind kind, std::string* note) {
+    AdifExportReport report;
+    std::string bytes = kind == KIND_ADX ? writeAdx(doc, report) : writeAdi(doc, report);
+    if (note != nullptr) {
+        *note = adifLeftOutNote(report);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, std::string* note) {
     switch (kind) {
         case KIND_QGB:
             return writeBinaryLog(doc);
@@ -30,6 +44,9 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind) {
             return writeHamlogCsv500(doc);
         case KIND_LOGTARO:
             return writeLogTaroCsv(doc);
+        case KIND_ADI:
+        case KIND_ADX:
+            return writeAdif(doc, kind, note);
         default:
             return std::nullopt;
     }

@@ -24,7 +24,7 @@ class Converter {
     // and skipped: one byte, and with `skipContinuations` the UTF-8
     // continuation bytes that follow it.
     std::string convert(std::string_view input, std::string_view replacement,
-                        bool skipContinuations) {
+                        bool skipContinuations, bool* replaced = nullptr) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(input.size() * 3 / 2 + 4);
@@ -44,6 +44,9 @@ class Converter {
             }
             // EILSEQ or EINVAL: one bad (or cut) sequence.
             out.append(replacement);
+            if (replaced != nullptr) {
+                *replaced = true;
+            }
             do {
                 ++in;
                 --inLeft;
@@ -68,6 +71,41 @@ std::string cp932ToUtf8(std::string_view cp932) {
 std::string utf8ToCp932(std::string_view utf8) {
     thread_local Converter converter("CP932", "UTF-8");
     return converter.convert(utf8, "?", true);
+}
+
+std::string utf8ToCp932(std::string_view utf8, bool& lost) {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter.convert(utf8, "?", true, &lost);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        auto byte = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+        unsigned char lead = byte(i);
+        size_t length = lead < 0x80                    ? 1
+                        : lead >= 0xC2 && lead <= 0xDF ? 2
+                        : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                       : 0;
+        if (length == 0 || bytes.size() - i < length) {
+            return false;
+        }
+        for (size_t k = 1; k < length; ++k) {
+            if ((byte(i + k) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        // The second byte's range excludes overlong forms, surrogates and
+        // code points above U+10FFFF.
+        unsigned char second = length > 1 ? byte(i + 1) : 0;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
 }
 
 }  // namespace sorvak

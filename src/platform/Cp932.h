@@ -10,5 +10,10 @@ namespace sorvak {
 std::string cp932ToUtf8(std::string_view cp932);
 // Characters CP932 cannot hold become '?'.
 std::string utf8ToCp932(std::string_view utf8);
+// The same, and `lost` is set when some character became '?' (it is never cleared).
+std::string utf8ToCp932(std::string_view utf8, bool& lost);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValidUtf8(std::string_view bytes);
 
 }  // namespace sorvak

@@ -1,5 +1,6 @@
 #include "formats/AdifLogBuilder.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "formats/AdifVocabulary.h"
@@ -85,7 +86,10 @@ std::string_view firstGiven(std::string_view preferred, std::string_view otherwi
 }  // namespace
 
 std::string AdifLogBuilder::text(std::string_view value) {
-    std::string cp932 = utf8_ ? utf8ToCp932(value, log_.charactersLost) : std::string(value);
+    bool ascii = std::all_of(value.begin(), value.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::string cp932 =
+        utf8_ && !ascii ? utf8ToCp932(value, log_.charactersLost) : std::string(value);
     for (char& c : cp932) {
         if ((c >= 0 && c < ' ') || c == 0x7F) {
             c = ' ';

@@ -116,9 +116,12 @@ std::string createdTimestamp(const AdifStamp& stamp) {
 }
 
 void appendAdiField(std::string& out, const char* name, const std::string& value) {
-    out += "<";
+    out += '<';
     out += name;
-    out += ":" + std::to_string(value.size()) + ">" + value;
+    out += ':';
+    out += std::to_string(value.size());
+    out += '>';
+    out += value;
 }
 
 class StringWriter : public pugi::xml_writer {

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "formats/AdifWriter.h"
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
 #include "formats/LoadContext.h"
@@ -47,20 +48,24 @@ void fillLog(CSorvakDoc& doc, size_t count, unsigned seed) {
     }
 }
 
-std::string writeTempLog(size_t count, unsigned seed) {
+// Writes a log of `count` QSOs as a binary log, or as an ADIF file of `kind`.
+std::string writeTempLog(size_t count, unsigned seed, FileKind kind = KIND_QGB) {
     CSorvakDoc doc;
     fillLog(doc, count, seed);
-    std::string path =
-        "/tmp/sorvak-bench-" + std::to_string(count) + "-" + std::to_string(seed) + ".qgb";
-    std::string bytes = writeBinaryLog(doc);
+    std::string path = "/tmp/sorvak-bench-" + std::to_string(count) + "-" + std::to_string(seed) +
+                       "." + fileKindExtension(kind);
+    AdifExportReport report;
+    std::string bytes = kind == KIND_ADI   ? writeAdi(doc, report)
+                        : kind == KIND_ADX ? writeAdx(doc, report)
+                                           : writeBinaryLog(doc);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     return path;
 }
 
-void BM_LoadBinaryLog(benchmark::State& state) {
-    std::string path = writeTempLog(static_cast<size_t>(state.range(0)), 1);
+void BM_Load(benchmark::State& state, FileKind kind) {
+    std::string path = writeTempLog(static_cast<size_t>(state.range(0)), 1, kind);
     for (auto _ : state) {
         CSorvakDoc doc;
         ScriptedUi ui;
@@ -69,7 +74,9 @@ void BM_LoadBinaryLog(benchmark::State& state) {
     }
     std::remove(path.c_str());
 }
-BENCHMARK(BM_LoadBinaryLog)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, binaryLog, KIND_QGB)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, adi, KIND_ADI)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, adx, KIND_ADX)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_SortBy(benchmark::State& state, unsigned flags) {
     CSorvakDoc original;

@@ -10,6 +10,7 @@ SORVAK_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev libgl-dev
     librsvg2-bin dpkg-dev file
     fonts-noto-cjk hamradio-files
+    libpugixml-dev
 )
 
 as_root() {

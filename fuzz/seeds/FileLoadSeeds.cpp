@@ -30,7 +30,10 @@ std::vector<std::string> fileLoadSeeds() {
             ";comment\r\nSTART-OF-LOG: 3.0\r\n",
             "CCC TXT file\r\n",
             "a,b,c,d,e,f,g,h,i,j,k\r\n",
-            "x\r\nCREATED-BY: N1MM Logger Plus\r\n"};
+            "x\r\nCREATED-BY: N1MM Logger Plus\r\n",
+            "ADIF\r\n<EOH>\r\n<CALL:6>JA1ABC <BAND:3>40m <EOR>\r\n",
+            "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>JA1ABC</CALL></RECORD>"
+            "</RECORDS></ADX>\n"};
 }
 
 const SeedRegistration registration("file_load", fileLoadSeeds);

@@ -22,7 +22,7 @@ const char* const kCliUsage =
     "        --delete-dupes | --sent-number T | --number-to-multi N\n"
     "        --number-to-multi-digits N | --only-band B | --only-mode M\n"
     "        --bulk FIELD=VALUE | --contest-data FIELD=VALUE\n"
-    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
+    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro adi adx\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"

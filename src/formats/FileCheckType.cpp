@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/AdifDetection.h"
 #include "formats/LogSource.h"
 #include "platform/Ui.h"
 
@@ -90,6 +91,9 @@ FileKind FileCheckType(LogSource& source, Ui& ui) {
     }
     if (hasN1mmCreatedBy(source)) {
         return KIND_N1MM;
+    }
+    if (FileKind adif = adifKindOf(source); adif != KIND_UNKNOWN) {
+        return adif;
     }
     ui.tell("ファイルの形式が不明です。");
     return KIND_UNKNOWN;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "formats/AdifReader.h"
+#include "formats/AdifWriter.h"
 #include "formats/AllLog.h"
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"
@@ -15,24 +17,32 @@
 namespace sorvak {
 namespace {
 
+// A writer that always carries every value of the log.
+template <std::string (*write)(const CSorvakDoc&)>
+std::string whole(const CSorvakDoc& doc, std::string& /*note*/) {
+    return write(doc);
+}
+
 constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
 
 // clang-format off
-const std::array<FileFormat, 13> kFormats = {{
+const std::array<FileFormat, 15> kFormats = {{
     // kind             label                          ext    reader          writer             --to          named by  savable
     {KIND_UNKNOWN,      "すべてのﾌｧｲﾙ",                  "*",   nullptr,        nullptr,           "",           "",       false},
-    {KIND_QGB,          "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ",   "QGB", readBinaryLog,  writeBinaryLog,    "qgb",        "QGB",    true},
-    {KIND_ALL,          "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",    "ALL", readAllLog,     writeAllLog,       "all",        "ALL",    true},
-    {KIND_DOS_TXT,      "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",        "TXT", readDosLog,     writeDosLog,       "txt",        "TXT",    true},
+    {KIND_QGB,          "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ",   "QGB", readBinaryLog,  whole<writeBinaryLog>, "qgb",        "QGB",    true},
+    {KIND_ALL,          "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",    "ALL", readAllLog,     whole<writeAllLog>, "all",        "ALL",    true},
+    {KIND_DOS_TXT,      "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",        "TXT", readDosLog,     whole<writeDosLog>, "txt",        "TXT",    true},
     {KIND_QUOG_FILES,   "Quog関連のﾌｧｲﾙ",                "*",   nullptr,        nullptr,           "",           "",       false},
-    {KIND_CABRILLO,     "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",           "CBR", readCabrillo,   writeCabrillo,     "cbr",        "CBR",    false},
-    {KIND_SUPERCHECK,   "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",          "SPC", nullptr,        writeSupercheck,   "spc",        "SPC",    false},
-    {KIND_HAMLOG_OLD,   kHamlogLabel,                  "TXT", nullptr,        writeHamlogCsvOld, "hamlog-old", "",       false},
-    {KIND_HAMLOG_445,   kHamlogLabel,                  "TXT", nullptr,        writeHamlogCsv445, "hamlog445",  "",       false},
-    {KIND_HAMLOG_500,   kHamlogLabel,                  "TXT", nullptr,        writeHamlogCsv500, "hamlog500",  "",       false},
-    {KIND_LOGTARO,      "ログ太郎のパパv8用 CSVﾌｧｲﾙ",     "CSV", nullptr,        writeLogTaroCsv,   "logtaro",    "CSV",    false},
+    {KIND_CABRILLO,     "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",           "CBR", readCabrillo,   whole<writeCabrillo>, "cbr",        "CBR",    false},
+    {KIND_SUPERCHECK,   "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",          "SPC", nullptr,        whole<writeSupercheck>, "spc",        "SPC",    false},
+    {KIND_HAMLOG_OLD,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsvOld>, "hamlog-old", "",       false},
+    {KIND_HAMLOG_445,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsv445>, "hamlog445",  "",       false},
+    {KIND_HAMLOG_500,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsv500>, "hamlog500",  "",       false},
+    {KIND_LOGTARO,      "ログ太郎のパパv8用 CSVﾌｧｲﾙ",     "CSV", nullptr,        whole<writeLogTaroCsv>, "logtaro",    "CSV",    false},
     {KIND_N1MM,         "",                            "",    readN1mmLog,    nullptr,           "",           "",       false},
     {KIND_CCC,          "",                            "",    readCccLog,     nullptr,           "",           "",       false},
+    {KIND_ADI,          "ADIFﾌｧｲﾙ",                     "ADI", readAdif,       writeAdiFile,      "adi",        "ADI",    false},
+    {KIND_ADX,          "ADIF XMLﾌｧｲﾙ",                 "ADX", readAdif,       writeAdxFile,      "adx",        "ADX",    false},
 }};
 // clang-format on
 

@@ -25,6 +25,8 @@ enum FileKind : int {
     KIND_LOGTARO = 10,
     KIND_N1MM = 11,
     KIND_CCC = 12,
+    KIND_ADI = 13,
+    KIND_ADX = 14,
 };
 
 enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
@@ -37,7 +39,9 @@ struct FileFormat {
     const char* label;                         // file-dialog label (UTF-8); "" for none
     const char* extension;                     // file-dialog extension ("QGB", "*"); "" for none
     void (*reader)(LoadContext&);              // nullptr: the kind is never read
-    std::string (*writer)(const CSorvakDoc&);  // nullptr: the kind is never written
+    // nullptr: the kind is never written. A writer that cannot carry every
+    // value puts the message for the user into its second argument.
+    std::string (*writer)(const CSorvakDoc&, std::string& note);
     const char* cliName;                       // `sorvak-cli convert --to` name; "" for none
     // The extension that selects this kind for a file written by its name
     // (convert's OUT, the name a save dialog proposes); "" for none. Several

@@ -1,5 +1,6 @@
 #include "formats/FileLoad.h"
 
+#include "formats/AdifReader.h"
 #include "formats/FileCheckType.h"
 #include "formats/LoadContext.h"
 #include "formats/LogSource.h"
@@ -37,12 +38,26 @@ std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& pat
         }
         return kind;
     }
+    // An ADIF file is read before the log is touched: one that gives no QSO
+    // is refused and leaves the log as it was.
+    std::optional<AdifLog> adif;
+    if (kind == KIND_ADI || kind == KIND_ADX) {
+        adif = readAdifFile(source, ui);
+        if (adif->records.empty()) {
+            ui.tell(kAdifNothingToLoad);
+            return KIND_UNKNOWN;
+        }
+    }
     if (mode == LoadMode::Load) {
         doc.clear();
         doc.setTitle(path);
     }
     LoadContext context(doc, source, mode, ui);
-    format.reader(context);
+    if (adif) {
+        addAdifLog(context, *adif);
+    } else {
+        format.reader(context);
+    }
     doc.setModified(mode != LoadMode::Load);
     return kind;
 }

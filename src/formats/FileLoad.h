@@ -19,7 +19,8 @@ inline constexpr const char* kUnreadableFormat = "このﾌｧｲﾙの形式は
 // reader and sets the modified flag. It does not refresh the view. A file of
 // a kind without a reader changes nothing in the document.
 // Returns the detected kind, or nothing when the user refused or the file
-// cannot be opened.
+// cannot be opened; KIND_UNKNOWN, with the log untouched, for an ADIF file
+// that gave no QSO.
 std::optional<FileKind> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path, LoadMode mode);
 
 }  // namespace sorvak

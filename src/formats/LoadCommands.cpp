@@ -66,6 +66,13 @@ void onImportN1mm(CSorvakDoc& doc, Ui& ui) {
                    "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||", LoadMode::Load);
 }
 
+void onImportAdif(CSorvakDoc& doc, Ui& ui) {
+    // The pattern takes both letter cases; the label shows the usual lower-case names.
+    loadChosenFile(doc, ui, "ADIFﾌｧｲﾙの読み込み",
+                   "ADIFﾌｧｲﾙ (*.adi;*.adx)|*.adi;*.adx;*.ADI;*.ADX|すべてのファイル (*.*)|*.*||",
+                   LoadMode::Load);
+}
+
 namespace {
 
 // Asks the merge's sort question and sorts; false when the user cancelled.

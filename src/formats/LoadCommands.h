@@ -20,6 +20,7 @@ void onFileMerge(CSorvakDoc& doc, Ui& ui);
 void onImportCcc(CSorvakDoc& doc, Ui& ui);
 void onImportCabrillo(CSorvakDoc& doc, Ui& ui);
 void onImportN1mm(CSorvakDoc& doc, Ui& ui);
+void onImportAdif(CSorvakDoc& doc, Ui& ui);
 void onImportContestData(CSorvakDoc& doc, Ui& ui);
 void onDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths);
 

@@ -11,5 +11,7 @@ void readDosLog(LoadContext& context);
 void readCabrillo(LoadContext& context);
 void readN1mmLog(LoadContext& context);
 void readCccLog(LoadContext& context);
+// ADI and ADX files (AdifReader.h).
+void readAdif(LoadContext& context);
 
 }  // namespace sorvak

@@ -71,10 +71,14 @@ bool hasData(const CSorvakDoc& doc, Ui& ui) {
 }  // namespace
 
 bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path) {
-    std::optional<std::string> bytes = writeLogFile(doc, kind);
+    std::string note;
+    std::optional<std::string> bytes = writeLogFile(doc, kind, &note);
     if (!bytes || !replaceFileContents(path, *bytes)) {
         ui.tell("ﾌｧｲﾙに書き込めませんでした。\n" + path);
         return false;
+    }
+    if (!note.empty()) {
+        ui.tell(note);
     }
     if (kind == KIND_QGB && doc.isModified()) {
         ui.tell(kRecalculate, Icon::Information);

@@ -10,7 +10,9 @@ namespace sorvak {
 class CSorvakDoc;
 
 // The bytes of the whole file that the writer of `kind` makes of the
-// document; nothing for a kind without a writer.
-std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind);
+// document; nothing for a kind without a writer. A writer that could not
+// carry everything puts the message for the user into `note`.
+std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind,
+                                        std::string* note = nullptr);
 
 }  // namespace sorvak

@@ -83,4 +83,39 @@ std::optional<std::string> utf8ToCp932Exact(std::string_view utf8) {
     return out;
 }
 
+std::string utf8ToCp932(std::string_view utf8, bool& lost) {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter.convert(utf8, "?", true, &lost);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        auto byte = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+        unsigned char lead = byte(i);
+        size_t length = lead < 0x80                    ? 1
+                        : lead >= 0xC2 && lead <= 0xDF ? 2
+                        : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                       : 0;
+        if (length == 0 || bytes.size() - i < length) {
+            return false;
+        }
+        for (size_t k = 1; k < length; ++k) {
+            if ((byte(i + k) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        // The second byte's range excludes overlong forms, surrogates and
+        // code points above U+10FFFF.
+        unsigned char second = length > 1 ? byte(i + 1) : 0;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 }  // namespace sorvak

@@ -14,5 +14,10 @@ std::string utf8ToCp932(std::string_view utf8);
 // Nothing when a character (or a byte sequence) has no CP932 form, so typed
 // text is refused instead of silently altered.
 std::optional<std::string> utf8ToCp932Exact(std::string_view utf8);
+// The same, and `lost` is set when some character became '?' (it is never cleared).
+std::string utf8ToCp932(std::string_view utf8, bool& lost);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValidUtf8(std::string_view bytes);
 
 }  // namespace sorvak

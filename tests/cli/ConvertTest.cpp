@@ -107,6 +107,30 @@ TEST_F(Convert, ARefusedCabrilloHeaderWritesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(Convert, AdifByNameOrFormatAndBackAgain) {
+    std::string adi = dir.file("out.Adi"), adx = dir.file("out.ADX"), again = dir.file("a.qgb");
+    CliOutcome toAdi = cli({"convert", log, adi});
+    EXPECT_EQ(toAdi.status, 0);
+    EXPECT_EQ(toAdi.err, "ADIFに書けない値を2個省きました。\n");  // the operator and memo in kana
+    EXPECT_TRUE(test::readFile(adi).starts_with("SORVAK ADIF export\r\n<ADIF_VER:5>3.1.6\r\n"));
+    EXPECT_EQ(cli({"convert", log, adx}).err, "ADIFに書けない値を1個省きました。\n");
+    EXPECT_TRUE(
+        test::readFile(adx).starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX>"));
+    EXPECT_EQ(cli({"convert", log, dir.file("x.txt"), "--to", "adx"}).status, 0);
+    EXPECT_EQ(test::readFile(dir.file("x.txt")).substr(0, 50), test::readFile(adx).substr(0, 50));
+
+    // ADIF is read like any other log.
+    ASSERT_EQ(cli({"convert", adx, again}).status, 0);
+    CSorvakDoc reread;
+    ScriptedUi ui;
+    FileLoad(reread, ui, again, LoadMode::Load);
+    ASSERT_EQ(reread.count(), loaded.count());
+    EXPECT_EQ(reread.contest().utcFlag, 1);
+    EXPECT_EQ(reread.at(0).callSign(), loaded.at(0).callSign());
+    CliOutcome empty = cli({"convert", dir.write("empty.adi", "<EOH>"), again});
+    EXPECT_EQ(empty.status, 1);
+}
+
 TEST_F(Convert, AWriteFailureExitsWithOneAndLeavesTheOldFile) {
     std::filesystem::create_directory(dir.file("folder.spc"));
     CliOutcome run = cli({"convert", log, dir.file("folder.spc")});

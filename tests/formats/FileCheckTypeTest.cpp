@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/AdifDetection.h"
 #include "formats/BinaryLog.h"
 #include "formats/LogSource.h"
 #include "support/QsoFactory.h"
@@ -109,6 +110,38 @@ TEST(FileCheckType, OverlongFirstLineIsCutAt254Bytes) {
     std::string line(254, 'x');
     EXPECT_EQ(detect(line + "mon \r\n").kind, KIND_UNKNOWN);
     EXPECT_EQ(detect(line + "\nCREATED-BY: N1MM Logger \n").kind, KIND_N1MM);
+}
+
+TEST(FileCheckType, AdifWhereTheFormatWouldBeUnknown) {
+    EXPECT_EQ(detect("Log of JA1ZZZ\r\n<adif_ver:5>3.1.6\r\n<eoh>\r\n").kind, KIND_ADI);
+    EXPECT_EQ(detect("Only a header <Eoh>").kind, KIND_ADI);
+    EXPECT_EQ(detect("\xEF\xBB\xBF\r\n<CALL:6>JA1ABC <EOR>").kind, KIND_ADI);
+    EXPECT_EQ(detect("<call:6:s>JA1ABC<eor>").kind, KIND_ADI);
+    Detected adx =
+        detect("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- log -->\n<ADX>\n<HEADER/>\n</ADX>\n");
+    EXPECT_EQ(adx.kind, KIND_ADX);
+    EXPECT_EQ(adx.messages, kNoMessage);
+    EXPECT_EQ(detect("<ADX/>").kind, KIND_ADX);
+
+    // Other tagged files, even with an <EOH> in them, stay unknown.
+    for (const char* other : {
+             "<?xml version=\"1.0\"?>\n<ADIF><EOH></ADIF>\n",
+             "<?xml version=\"1.0\"?>\n<ADXX/>\n",
+             "<!DOCTYPE html>\n<html><body>&lt;EOH&gt; <eoh></body></html>\n",
+             "<SUMMARYSHEET VERSION=R2.0>\n<CALLSIGN>JA1ZZZ</CALLSIGN><EOH>\n</SUMMARYSHEET>\n",
+             "<CALL:>JA1ABC<EOR>",
+             "a <CALL:6 > b",
+         }) {
+        Detected d = detect(other);
+        EXPECT_EQ(d.kind, KIND_UNKNOWN) << other;
+        EXPECT_EQ(d.messages, std::vector<std::string>{"ファイルの形式が不明です。"}) << other;
+    }
+    // Every earlier result stands.
+    EXPECT_EQ(detect("START-OF-LOG: 3.0\r\nSOAPBOX: <EOH>\r\n").kind, KIND_CABRILLO);
+    EXPECT_EQ(detect("<CALL:1>a,,,,,,,,,,<EOR>\r\n").kind, KIND_HAMLOG_OLD);
+    EXPECT_EQ(detect("<EOH>\r\nCREATED-BY: N1MM Logger \r\n").kind, KIND_N1MM);
+    // Only the first part of a large file is searched.
+    EXPECT_EQ(detect(std::string(kAdifDetectionBytes, 'x') + "<EOH>").kind, KIND_UNKNOWN);
 }
 
 }  // namespace

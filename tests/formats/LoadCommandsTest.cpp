@@ -280,6 +280,8 @@ TEST_F(LoadCommands, ImportsDifferOnlyInTheirDialogs) {
          "キャブリロフォーマットファイル (*.CBR)|*.CBR|すべてのファイル (*.*)|*.*||"},
         {onImportN1mm, "N1MM Logger Generic Log Fileの読み込み",
          "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||"},
+        {onImportAdif, "ADIFﾌｧｲﾙの読み込み",
+         "ADIFﾌｧｲﾙ (*.adi;*.adx)|*.adi;*.adx;*.ADI;*.ADX|すべてのファイル (*.*)|*.*||"},
     };
     for (const auto& import : imports) {
         CSorvakDoc target;

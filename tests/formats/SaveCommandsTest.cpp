@@ -251,6 +251,23 @@ TEST_F(SaveCommands, ExportsClearTheFlagAndKeepTheTitle) {
     EXPECT_EQ(test::readFile(path), writeBinaryLog(doc));
 }
 
+TEST_F(SaveCommands, AdifExportsTellHowManyValuesWereLeftOut) {
+    titledFile("log.qgb");
+    ui.paths = {dir.file("log.ADI"), dir.file("log.ADX")};
+    EXPECT_TRUE(exportLog(doc, ui, KIND_ADI));
+    doc.setModified(true);
+    EXPECT_TRUE(exportLog(doc, ui, KIND_ADX));
+    EXPECT_EQ(conversation(ui),
+              (std::vector<std::string>{"save|ADIFﾌｧｲﾙのｾｰﾌﾞ|ADIFﾌｧｲﾙ (*.ADI)|*.ADI|||" +
+                                            dir.file("log.ADI") + "|ADI|ask",
+                                        tell("ADIFに書けない値を2個省きました。"),
+                                        "save|ADIF XMLﾌｧｲﾙのｾｰﾌﾞ|ADIF XMLﾌｧｲﾙ (*.ADX)|*.ADX|||" +
+                                            dir.file("log.ADX") + "|ADX|ask",
+                                        tell("ADIFに書けない値を1個省きました。")}));
+    EXPECT_TRUE(test::readFile(dir.file("log.ADI")).starts_with("SORVAK ADIF export\r\n"));
+    EXPECT_FALSE(doc.isModified());
+}
+
 TEST_F(SaveCommands, ATargetThatCannotBeMadeIsReportedAndKeepsTheFlag) {
     std::filesystem::create_directory(dir.file("folder.qgb"));
     std::string missing = dir.file("no/such/log.qgb");

@@ -25,5 +25,24 @@ TEST(Cp932, BadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(utf8ToCp932("\xC3"), "?");              // cut sequence
 }
 
+TEST(Cp932, CheckedConversionTellsWhatWasLost) {
+    bool lost = false;
+    EXPECT_EQ(utf8ToCp932("メモ", lost), "\x83\x81\x83\x82");
+    EXPECT_FALSE(lost);
+    EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x98\x80", lost), "a?");
+    EXPECT_TRUE(lost);
+    EXPECT_EQ(utf8ToCp932("b", lost), "b");
+    EXPECT_TRUE(lost);  // never cleared
+}
+
+TEST(Cp932, ValidUtf8) {
+    EXPECT_TRUE(isValidUtf8("ASCII メモ \xF0\x9F\x98\x80"));
+    EXPECT_FALSE(isValidUtf8("\x83\x81"));          // CP932
+    EXPECT_FALSE(isValidUtf8("\xE3\x83"));          // cut
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+}
+
 }  // namespace
 }  // namespace sorvak

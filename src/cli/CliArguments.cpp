@@ -12,11 +12,15 @@ const char* const kCliUsage =
     "usage: sorvak-cli dump FILE [COMMON...]\n"
     "       sorvak-cli convert FILE OUT [--to FORMAT] [COMMON...]\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
-    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro\n"
+    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro jarl\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
     "     --cat-transmitter T --cat-overlay T\n"
+    "jarl: --jarl FIELD=VALUE ... [--jarl checklog]; FIELD: contest category callsign\n"
+    "     opcallsign address name tel email licensedate age power fdcoeff opplace\n"
+    "     powersupply comments multioplist regclub oath date signature\n"
+    "     (\\n in address and comments is a line break)\n"
     "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n";
 
 namespace {
@@ -99,6 +103,8 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             parsed.actions.push_back(CliAction{*kind, value});
         } else if (name == "to") {
             parsed.to = value;
+        } else if (name == "jarl") {
+            parsed.jarlOptions.push_back(value);
         } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
                    kExportOptions.end()) {
             parsed.exportOptions[name] = value;
@@ -124,7 +130,7 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
     parsed.file = positional[1];
     if (wanted == 3) {
         parsed.out = positional[2];
-    } else if (parsed.to || !parsed.exportOptions.empty()) {
+    } else if (parsed.to || !parsed.exportOptions.empty() || !parsed.jarlOptions.empty()) {
         error = "dump takes no export options";
         return std::nullopt;
     }

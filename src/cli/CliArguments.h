@@ -23,6 +23,8 @@ struct CliArguments {
     std::vector<CliAction> actions;  // in the order given
     // Options of the export that take one value each, by name without "--".
     std::map<std::string, std::string> exportOptions;
+    // The values of --jarl, in the order given.
+    std::vector<std::string> jarlOptions;
 };
 
 // Parses the arguments after the program's name; on a usage error returns

@@ -10,7 +10,7 @@ struct KindEntry {
     const char* label;
 };
 
-constexpr std::array<KindEntry, 13> kKinds = {{
+constexpr std::array<KindEntry, 16> kKinds = {{
     {"*", "すべてのﾌｧｲﾙ"},
     {"QGB", "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ"},
     {"ALL", "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ"},
@@ -24,6 +24,9 @@ constexpr std::array<KindEntry, 13> kKinds = {{
     {"CSV", "ログ太郎のパパv8用 CSVﾌｧｲﾙ"},
     {"", ""},
     {"", ""},
+    {"", ""},
+    {"", ""},
+    {"TXT", "JARL電子ログ"},
 }};
 
 }  // namespace
@@ -34,6 +37,10 @@ const char* fileKindExtension(int kind) {
 
 const char* fileKindLabel(int kind) {
     return kind >= 0 && kind < static_cast<int>(kKinds.size()) ? kKinds[kind].label : "";
+}
+
+const char* fileKindNameSuffix(int kind) {
+    return kind == KIND_JARL ? "_JARL" : "";
 }
 
 std::string logOpenFilter() {

@@ -19,6 +19,7 @@ enum FileKind : int {
     KIND_LOGTARO = 10,
     KIND_N1MM = 11,
     KIND_CCC = 12,
+    KIND_JARL = 15,
 };
 
 enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
@@ -27,6 +28,10 @@ enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
 // empty for the kinds without a dialog entry.
 const char* fileKindExtension(int kind);
 const char* fileKindLabel(int kind);
+// What an export of the kind adds to the log's name before the extension, so
+// that its proposed name is never the open log's own file: "_JARL" for the
+// JARL electronic log, empty for the others.
+const char* fileKindNameSuffix(int kind);
 
 // The filter of the open, append and merge dialogs.
 std::string logOpenFilter();

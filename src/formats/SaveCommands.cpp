@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "editing/CabrilloHeaderForm.h"
+#include "editing/JarlLogForm.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"
+#include "platform/LocalClock.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -84,9 +86,21 @@ bool hasData(const CSorvakDoc& doc, Ui& ui) {
     return true;
 }
 
+// A log the kind's writer refuses is told and not written.
+bool writable(const CSorvakDoc& doc, Ui& ui, FileKind kind) {
+    if (std::optional<std::string> refusal = writeRefusal(doc, kind)) {
+        ui.tell(*refusal);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path) {
+    if (!writable(doc, ui, kind)) {
+        return false;
+    }
     std::optional<std::string> bytes = writeLogFile(doc, kind);
     if (!bytes || !replaceFileContents(path, *bytes)) {
         ui.tell("ﾌｧｲﾙに書き込めませんでした。\n" + path);
@@ -100,14 +114,14 @@ bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path)
 }
 
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
-    if (!hasData(doc, ui)) {
+    if (!hasData(doc, ui) || !writable(doc, ui, kind)) {
         return false;
     }
     std::string ext = fileKindExtension(kind);
     std::string label = fileKindLabel(kind);
-    std::optional<std::string> path =
-        ui.saveFileName(FileDialog{label + "のｾｰﾌﾞ", label + " (*." + ext + ")|*." + ext + "||",
-                                   withoutExtension(doc.title()) + "." + ext, ext, true});
+    std::optional<std::string> path = ui.saveFileName(FileDialog{
+        label + "のｾｰﾌﾞ", label + " (*." + ext + ")|*." + ext + "||",
+        withoutExtension(doc.title()) + fileKindNameSuffix(kind) + "." + ext, ext, true});
     return path && mayWrite(doc, ui, *path) && writeLogTo(doc, ui, kind, *path);
 }
 
@@ -169,6 +183,14 @@ void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     if (ui.runDialog(form)) {
         form.apply(doc);
         exportLog(doc, ui, KIND_CABRILLO);
+    }
+}
+
+void onExportJarl(CSorvakDoc& doc, Ui& ui) {
+    JarlLogForm form = JarlLogForm::prefilledFrom(doc, localNow());
+    if (ui.runDialog(form)) {
+        form.apply(doc);
+        exportLog(doc, ui, KIND_JARL);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "formats/CabrilloWriter.h"
 #include "formats/DosLog.h"
 #include "formats/HamlogCsvWriter.h"
+#include "formats/JarlLogWriter.h"
 #include "formats/LogTaroCsvWriter.h"
 #include "formats/SupercheckWriter.h"
 
@@ -30,9 +31,15 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind) {
             return writeHamlogCsv500(doc);
         case KIND_LOGTARO:
             return writeLogTaroCsv(doc);
+        case KIND_JARL:
+            return writeJarlLog(doc);
         default:
             return std::nullopt;
     }
+}
+
+std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind) {
+    return kind == KIND_JARL ? jarlLogRefusal(doc) : std::nullopt;
 }
 
 }  // namespace sorvak

@@ -13,4 +13,8 @@ class CSorvakDoc;
 // document; nothing for a kind without a writer.
 std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind);
 
+// Why the writer of `kind` cannot write this log (UTF-8), or nothing when it
+// can; only a writer whose lines must stay readable by another program refuses.
+std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind);
+
 }  // namespace sorvak

@@ -10,6 +10,7 @@
 
 #include "model/CabrilloHeader.h"
 #include "model/ContestInfo.h"
+#include "model/JarlLogHeader.h"
 #include "model/QsoRecord.h"
 #include "model/ReportSettings.h"
 
@@ -60,6 +61,9 @@ class CSorvakDoc {
     int cabrilloVersion() const { return cabrilloVersion_; }
     void setCabrilloVersion(int version) { cabrilloVersion_ = version; }
 
+    JarlLogHeader& jarlLogHeader() { return jarlLogHeader_; }
+    const JarlLogHeader& jarlLogHeader() const { return jarlLogHeader_; }
+
     RawRecord& rawHeader() { return rawHeader_; }
     const RawRecord& rawHeader() const { return rawHeader_; }
 
@@ -85,6 +89,7 @@ class CSorvakDoc {
     ReportSettings reportSettings_;
     CabrilloHeader cabrilloHeader_;
     int cabrilloVersion_ = 3;
+    JarlLogHeader jarlLogHeader_;
     RawRecord rawHeader_{};
     std::string readOnlyPath_;
     std::string title_ = kAppTitle;

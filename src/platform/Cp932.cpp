@@ -24,7 +24,7 @@ class Converter {
     // and skipped: one byte, and with `skipContinuations` the UTF-8
     // continuation bytes that follow it.
     std::string convert(std::string_view input, std::string_view replacement,
-                        bool skipContinuations) {
+                        bool skipContinuations, bool* replaced = nullptr) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(input.size() * 3 / 2 + 4);
@@ -43,6 +43,9 @@ class Converter {
                 continue;
             }
             // EILSEQ or EINVAL: one bad (or cut) sequence.
+            if (replaced != nullptr) {
+                *replaced = true;
+            }
             out.append(replacement);
             do {
                 ++in;
@@ -68,6 +71,16 @@ std::string cp932ToUtf8(std::string_view cp932) {
 std::string utf8ToCp932(std::string_view utf8) {
     thread_local Converter converter("CP932", "UTF-8");
     return converter.convert(utf8, "?", true);
+}
+
+std::optional<std::string> utf8ToCp932Exactly(std::string_view utf8) {
+    thread_local Converter converter("CP932", "UTF-8");
+    bool replaced = false;
+    std::string cp932 = converter.convert(utf8, "?", true, &replaced);
+    if (replaced) {
+        return std::nullopt;
+    }
+    return cp932;
 }
 
 }  // namespace sorvak

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,7 @@ namespace sorvak {
 std::string cp932ToUtf8(std::string_view cp932);
 // Characters CP932 cannot hold become '?'.
 std::string utf8ToCp932(std::string_view utf8);
+// Nothing when a character cannot be held in CP932 (or the text is not UTF-8).
+std::optional<std::string> utf8ToCp932Exactly(std::string_view utf8);
 
 }  // namespace sorvak

@@ -22,6 +22,7 @@ QString text(const std::string& utf8) {
 
 // The fields stand in two columns of ten, in the order of the summary sheet.
 constexpr int kRowsPerColumn = 10;
+constexpr int kEditWidth = 240;
 
 }  // namespace
 
@@ -54,9 +55,12 @@ QWidget* JarlLogDialog::buildFields() {
             lines->setFixedHeight(lines->fontMetrics().lineSpacing() * 3 + 12);
             edit = lines;
         } else {
-            edit = new QLineEdit(text(form_[info.field]));
+            auto* line = new QLineEdit(text(form_[info.field]));
+            line->setCursorPosition(0);  // a long text such as the oath shows its start
+            edit = line;
         }
         edit->setObjectName(info.cliName);
+        edit->setMinimumWidth(kEditWidth);
         edits_[static_cast<size_t>(info.field)] = edit;
         auto* label = new QLabel(QString::fromUtf8(info.label) + " (" + info.tag + "):");
         label->setBuddy(edit);
@@ -81,6 +85,8 @@ QWidget* JarlLogDialog::buildFields() {
         showScore();
     });
     grid->addWidget(checkLog_, kRowsPerColumn, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     return fields;
 }
 
@@ -95,6 +101,7 @@ QWidget* JarlLogDialog::buildScore() {
     scoreTable_->setReadOnly(true);
     scoreTable_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     scoreTable_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scoreTable_->setMinimumHeight(scoreTable_->fontMetrics().lineSpacing() * 6 + 12);
     layout->addWidget(score_);
     layout->addWidget(scoreTable_);
     return group;

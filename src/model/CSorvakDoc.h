@@ -21,8 +21,9 @@ using RawRecord = std::array<uint8_t, kRecordSize>;
 
 inline constexpr const char* kAppTitle = "SORVAK";
 
-// The one document: the QSO list it owns, the contest header, the report and
-// Cabrillo settings, the raw binary header record and the read-only path.
+// The one document: the QSO list it owns, the contest header, the report,
+// Cabrillo and JARL log settings, the raw binary header record and the
+// read-only path.
 class CSorvakDoc {
   public:
     using QsoList = std::vector<std::unique_ptr<QsoRecord>>;

@@ -51,7 +51,9 @@ class JarlDialogTest : public QObject {
 
         QTest::keyClicks(child<QLineEdit>(dialog, "name"), "Otsuka");
         QCOMPARE(child<QLineEdit>(dialog, "signature")->text(), QString("Otsuka"));
-        QTest::keyClicks(child<QLineEdit>(dialog, "fdcoeff"), "0");  // "20"
+        auto* coefficient = child<QLineEdit>(dialog, "fdcoeff");
+        coefficient->selectAll();
+        QTest::keyClicks(coefficient, "20");
         QCOMPARE(child<QLineEdit>(dialog, "score")->text(), QString("60"));
         child<QCheckBox>(dialog, "checkLog")->click();
         QCOMPARE(child<QLineEdit>(dialog, "score")->text(), QString("0"));

@@ -22,6 +22,7 @@ enum class Command {
     ExportHamlog445,
     ExportHamlogOld,
     ExportLogtaro,
+    ExportJarl,
     AppExit,
     NewQso,
     EditCut,

@@ -54,6 +54,7 @@ void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::FileSaveAs, onFileSaveAs},
         {Command::ExportCabrillo, onExportCabrillo},
         {Command::ListCabrillo, onExportCabrillo},
+        {Command::ExportJarl, onExportJarl},
     };
     for (const auto& [command, save] : saves) {
         commands.setHandler(command, [&doc, &ui, save] { save(doc, ui); });

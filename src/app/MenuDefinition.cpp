@@ -63,6 +63,8 @@ void addFileMenu(std::vector<MenuEntry>& m) {
                  separator(),
                  item(C::ExportLogtaro, "ID_EXPORT_LOGTARO", "ログ太郎のパパv8用 CSVﾌｧｲﾙ (&P)",
                       "ログ太郎のパパv8用 CSVﾌｧｲﾙのｾｰﾌﾞ"),
+                 separator(),
+                 item(C::ExportJarl, "ID_EXPORT_JARL", "JARL電子ログ(&J)...", "JARL電子ログの作成"),
                  end(),
                  separator(),
                  item(C::AppExit, "ID_APP_EXIT", "終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示"),

@@ -9,6 +9,7 @@
 #include "NumberToMultiDialog.h"
 #include "QsoEditDialog.h"
 #include "SentNumberDialog.h"
+#include "JarlLogDialog.h"
 #include "VersionDialog.h"
 #include "VersionForm.h"
 
@@ -53,6 +54,10 @@ bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent) {
     }
     if (auto* cabrillo = dynamic_cast<CabrilloHeaderForm*>(&form)) {
         CabrilloHeaderDialog dialog(*cabrillo, ui, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    if (auto* jarl = dynamic_cast<JarlLogForm*>(&form)) {
+        JarlLogDialog dialog(*jarl, ui, parent);
         return dialog.exec() == QDialog::Accepted;
     }
     if (auto* checkList = dynamic_cast<CheckListForm*>(&form)) {

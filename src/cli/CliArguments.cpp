@@ -22,12 +22,16 @@ const char* const kCliUsage =
     "        --delete-dupes | --sent-number T | --number-to-multi N\n"
     "        --number-to-multi-digits N | --only-band B | --only-mode M\n"
     "        --bulk FIELD=VALUE | --contest-data FIELD=VALUE\n"
-    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro adi adx\n"
+    "FORMAT: qgb all txt cbr spc hamlog-old hamlog445 hamlog500 logtaro adi adx jarl\n"
     "cbr: --cabrillo-version 2|3 --contest T --callsign T --location T --category T\n"
     "     --name T --address T --cat-assisted T --cat-band T --cat-mode T\n"
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
     "     --cat-transmitter T --cat-overlay T\n"
     "LIST: comma-separated from qaf qaa qag qam qaq qad qcn qop (default qaf,qaq)\n"
+    "jarl: --jarl FIELD=VALUE ... [--jarl checklog]; FIELD: contest category callsign\n"
+    "     opcallsign address name tel email licensedate age power fdcoeff opplace\n"
+    "     powersupply comments multioplist regclub oath date signature\n"
+    "     (\\n in address and comments is a line break)\n"
     "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n"
     "--bulk FIELD: date (YYYY-MM-DD) shift (+H:MM|-H:MM) srst sent rrst rcvd band mode\n"
     "     power tx points operator memo; --only-band/--only-mode limit the --bulk after them\n"
@@ -138,6 +142,8 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             parsed.actions.push_back(CliAction{*kind, value});
         } else if (name == "to") {
             parsed.to = value;
+        } else if (name == "jarl") {
+            parsed.jarlOptions.push_back(value);
         } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
                    kExportOptions.end()) {
             parsed.exportOptions[name] = value;
@@ -167,7 +173,7 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
     parsed.file = positional[1];
     if (wanted == 3) {
         parsed.out = positional[2];
-    } else if (parsed.to || !parsed.exportOptions.empty()) {
+    } else if (parsed.to || !parsed.exportOptions.empty() || !parsed.jarlOptions.empty()) {
         error = parsed.command + " takes no export options";
         return std::nullopt;
     }

@@ -38,6 +38,8 @@ struct CliArguments {
     std::map<std::string, std::string> exportOptions;
     // Options of checklist and analyze by name; a switch has an empty value.
     std::map<std::string, std::string> reportOptions;
+    // The values of --jarl, in the order given.
+    std::vector<std::string> jarlOptions;
 };
 
 // Parses the arguments after the program's name; on a usage error returns

@@ -8,8 +8,10 @@
 #include "CliReports.h"
 #include "CliLogTools.h"
 #include "CliCountryFile.h"
+#include "CliJarl.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
+#include "editing/JarlLogForm.h"
 #include "formats/FileLoad.h"
 #include "formats/LoadCommands.h"
 #include "formats/LogSource.h"
@@ -18,6 +20,7 @@
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
 #include "platform/Cp932.h"
+#include "platform/LocalClock.h"
 
 namespace sorvak {
 namespace {
@@ -52,6 +55,8 @@ class CliRun {
     // The exit status when the Cabrillo header of the command line is refused;
     // otherwise the header is stored in the document.
     std::optional<int> refuseCabrilloHeader(const CliArguments& args);
+    // The same for the summary sheet of the JARL log.
+    std::optional<int> refuseJarlHeader(const CliArguments& args);
     int convert(const CliArguments& args, FileKind kind);
 
     std::ostream& out_;
@@ -130,6 +135,19 @@ std::optional<int> CliRun::refuseCabrilloHeader(const CliArguments& args) {
     return std::nullopt;
 }
 
+std::optional<int> CliRun::refuseJarlHeader(const CliArguments& args) {
+    JarlLogForm form = JarlLogForm::prefilledFrom(doc_, localClockNow());
+    std::string error;
+    if (!applyJarlOptions(args.jarlOptions, form, error)) {
+        return usage(error);
+    }
+    if (auto failure = form.check()) {
+        return fail(failure->message);
+    }
+    form.apply(doc_);
+    return std::nullopt;
+}
+
 int CliRun::convert(const CliArguments& args, FileKind kind) {
     if (doc_.empty()) {
         return fail("データがありません。");
@@ -181,6 +199,11 @@ int CliRun::run(const CliArguments& args) {
     }
     if (kind == KIND_CABRILLO) {
         if (auto refused = refuseCabrilloHeader(args)) {
+            return *refused;
+        }
+    }
+    if (kind == KIND_JARL) {
+        if (auto refused = refuseJarlHeader(args)) {
             return *refused;
         }
     }

@@ -26,7 +26,7 @@ std::string whole(const CSorvakDoc& doc, std::string& /*note*/) {
 constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
 
 // clang-format off
-const std::array<FileFormat, 15> kFormats = {{
+const std::array<FileFormat, 16> kFormats = {{
     // kind             label                          ext    reader          writer             --to          named by  savable
     {KIND_UNKNOWN,      "すべてのﾌｧｲﾙ",                  "*",   nullptr,        nullptr,           "",           "",       false},
     {KIND_QGB,          "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ",   "QGB", readBinaryLog,  whole<writeBinaryLog>, "qgb",        "QGB",    true},
@@ -43,6 +43,7 @@ const std::array<FileFormat, 15> kFormats = {{
     {KIND_CCC,          "",                            "",    readCccLog,     nullptr,           "",           "",       false},
     {KIND_ADI,          "ADIFﾌｧｲﾙ",                     "ADI", readAdif,       writeAdiFile,      "adi",        "ADI",    false},
     {KIND_ADX,          "ADIF XMLﾌｧｲﾙ",                 "ADX", readAdif,       writeAdxFile,      "adx",        "ADX",    false},
+    {KIND_JARL,         "JARL電子ログ",                  "TXT", nullptr,        whole<writeJarlLog>, "jarl",     "",       false},
 }};
 // clang-format on
 
@@ -117,6 +118,10 @@ std::optional<FileKind> kindOfCliName(std::string_view name) {
 std::string kindFilterEntry(int kind) {
     std::string ext = fileKindExtension(kind);
     return std::string(fileKindLabel(kind)) + " (*." + ext + ")|*." + ext + "|";
+}
+
+const char* fileKindNameSuffix(int kind) {
+    return kind == KIND_JARL ? "_JARL" : "";
 }
 
 std::string logOpenFilter() {

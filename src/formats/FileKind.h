@@ -27,6 +27,7 @@ enum FileKind : int {
     KIND_CCC = 12,
     KIND_ADI = 13,
     KIND_ADX = 14,
+    KIND_JARL = 15,
 };
 
 enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
@@ -71,6 +72,10 @@ std::optional<FileKind> kindNamedBy(const std::string& path);
 std::optional<FileKind> savableKindOfEnding(const std::string& path);
 // The kind of a `--to` name.
 std::optional<FileKind> kindOfCliName(std::string_view name);
+// What an export of the kind adds to the log's name before the extension, so
+// that its proposed name is never the open log's own file: "_JARL" for the
+// JARL electronic log, empty for the others.
+const char* fileKindNameSuffix(int kind);
 
 // The filter of the open, append and merge dialogs.
 std::string logOpenFilter();

@@ -3,10 +3,12 @@
 #include <optional>
 
 #include "editing/CabrilloHeaderForm.h"
+#include "editing/JarlLogForm.h"
 #include "formats/LogFolder.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"
+#include "platform/LocalClock.h"
 #include "platform/SameFile.h"
 #include "platform/Ui.h"
 
@@ -40,7 +42,7 @@ std::string proposedName(const CSorvakDoc& doc, FileKind kind) {
     if (kindNamedBy(doc.title()) == kind) {
         return doc.title();
     }
-    return withoutExtension(doc.title()) + "." + fileKindExtension(kind);
+    return withoutExtension(doc.title()) + fileKindNameSuffix(kind) + "." + fileKindExtension(kind);
 }
 
 std::string saveAsFilter() {
@@ -68,9 +70,21 @@ bool hasData(const CSorvakDoc& doc, Ui& ui) {
     return true;
 }
 
+// A log the kind's writer refuses is told and not written.
+bool writable(const CSorvakDoc& doc, Ui& ui, FileKind kind) {
+    if (std::optional<std::string> refusal = writeRefusal(doc, kind)) {
+        ui.tell(*refusal);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path) {
+    if (!writable(doc, ui, kind)) {
+        return false;
+    }
     std::string note;
     std::optional<std::string> bytes = writeLogFile(doc, kind, &note);
     if (!bytes || !replaceFileContents(path, *bytes)) {
@@ -88,7 +102,7 @@ bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path)
 }
 
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
-    if (!hasData(doc, ui)) {
+    if (!hasData(doc, ui) || !writable(doc, ui, kind)) {
         return false;
     }
     std::string label = fileKindLabel(kind);
@@ -154,6 +168,14 @@ void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     if (ui.runDialog(form)) {
         form.apply(doc);
         exportLog(doc, ui, KIND_CABRILLO);
+    }
+}
+
+void onExportJarl(CSorvakDoc& doc, Ui& ui) {
+    JarlLogForm form = JarlLogForm::prefilledFrom(doc, localClockNow());
+    if (ui.runDialog(form)) {
+        form.apply(doc);
+        exportLog(doc, ui, KIND_JARL);
     }
 }
 

@@ -20,6 +20,8 @@ bool saveModified(CSorvakDoc& doc, Ui& ui);
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind);
 // "Cabrilloフォーマットファイル(&C)": the header dialog, then the export.
 void onExportCabrillo(CSorvakDoc& doc, Ui& ui);
+// "JARL電子ログ(&J)...": the JARL electronic log dialog, then the export.
+void onExportJarl(CSorvakDoc& doc, Ui& ui);
 
 // The last step of every save and export: writes the log in `kind`'s format
 // over `path` without ever leaving it half-written, tells the user when that

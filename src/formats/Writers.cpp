@@ -1,5 +1,7 @@
 #include "formats/Writers.h"
 
+#include "formats/JarlLogWriter.h"
+
 namespace sorvak {
 
 std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, std::string* note) {
@@ -13,6 +15,10 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, st
         *note = std::move(message);
     }
     return bytes;
+}
+
+std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind) {
+    return kind == KIND_JARL ? jarlLogRefusal(doc) : std::nullopt;
 }
 
 }  // namespace sorvak

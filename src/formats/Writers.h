@@ -15,4 +15,8 @@ class CSorvakDoc;
 std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind,
                                         std::string* note = nullptr);
 
+// Why the writer of `kind` cannot write this log (UTF-8), or nothing when it
+// can; only a writer whose lines must stay readable by another program refuses.
+std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind);
+
 }  // namespace sorvak

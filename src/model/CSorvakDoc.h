@@ -10,6 +10,7 @@
 
 #include "model/CabrilloHeader.h"
 #include "model/ContestInfo.h"
+#include "model/JarlLogHeader.h"
 #include "model/QsoRecord.h"
 #include "model/ReportSettings.h"
 
@@ -20,8 +21,9 @@ using RawRecord = std::array<uint8_t, kRecordSize>;
 
 inline constexpr const char* kAppTitle = "SORVAK";
 
-// The one document: the QSO list it owns, the contest header, the report and
-// Cabrillo settings, the raw binary header record and the read-only path.
+// The one document: the QSO list it owns, the contest header, the report,
+// Cabrillo and JARL log settings, the raw binary header record and the
+// read-only path.
 class CSorvakDoc {
   public:
     using QsoList = std::vector<std::unique_ptr<QsoRecord>>;
@@ -60,6 +62,9 @@ class CSorvakDoc {
     int cabrilloVersion() const { return cabrilloVersion_; }
     void setCabrilloVersion(int version) { cabrilloVersion_ = version; }
 
+    JarlLogHeader& jarlLogHeader() { return jarlLogHeader_; }
+    const JarlLogHeader& jarlLogHeader() const { return jarlLogHeader_; }
+
     RawRecord& rawHeader() { return rawHeader_; }
     const RawRecord& rawHeader() const { return rawHeader_; }
 
@@ -85,6 +90,7 @@ class CSorvakDoc {
     ReportSettings reportSettings_;
     CabrilloHeader cabrilloHeader_;
     int cabrilloVersion_ = 3;
+    JarlLogHeader jarlLogHeader_;
     RawRecord rawHeader_{};
     std::string readOnlyPath_;
     std::string title_ = kAppTitle;

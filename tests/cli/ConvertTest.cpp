@@ -4,10 +4,12 @@
 #include <sstream>
 
 #include "CliCommand.h"
+#include "editing/JarlLogForm.h"
 #include "formats/BinaryLog.h"
 #include "formats/ExportSample.h"
 #include "formats/FileLoad.h"
 #include "formats/Writers.h"
+#include "platform/Cp932.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -141,6 +143,42 @@ TEST_F(Convert, AWriteFailureExitsWithOneAndLeavesTheOldFile) {
     std::string out = dir.write("kept.spc", "kept");
     EXPECT_EQ(cli({"convert", emptyLog, out}).status, 1);
     EXPECT_EQ(test::readFile(out), "kept");
+}
+
+TEST_F(Convert, JarlLogTakesItsSummaryFromTheCommandLine) {
+    std::string out = dir.file("out_JARL.TXT");
+    const std::vector<std::string> fields = {"category=XMAH", "address=東京都\\n千代田区",
+                                             "name=大塚",     "email=ja1zzz@example.jp",
+                                             "power=50",      "date=2026年12月9日"};
+    std::vector<std::string> args = {"convert", log, out, "--to", "jarl"};
+    for (const std::string& field : fields) {
+        args.insert(args.end(), {"--jarl", field});
+    }
+    CliOutcome run = cli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    JarlLogHeader& h = loaded.jarlLogHeader();
+    for (auto [field, value] : std::vector<std::pair<JarlField, std::string>>{
+             {JarlField::Contest, "ALLJA1"},
+             {JarlField::Category, "XMAH"},
+             {JarlField::CallSign, "JA1ZZZ"},
+             {JarlField::Address, "東京都\n千代田区"},
+             {JarlField::Name, "大塚"},
+             {JarlField::Email, "ja1zzz@example.jp"},
+             {JarlField::Power, "50"},
+             {JarlField::Oath, JarlLogForm::kOath},
+             {JarlField::Date, "2026年12月9日"},
+             {JarlField::Signature, "大塚"},
+         }) {
+        h[field] = utf8ToCp932(value);
+    }
+    EXPECT_EQ(test::readFile(out), writeLogFile(loaded, KIND_JARL).value());
+
+    args.insert(args.end(), {"--jarl", "name=大塚</NAME>"});
+    std::string refused = dir.file("refused.TXT");
+    args[2] = refused;
+    EXPECT_EQ(cli(args).err, "sorvak-cli: 氏名に「<」や「>」は使えません。\n");
+    EXPECT_EQ(cli({"convert", log, refused, "--to", "jarl", "--jarl", "nick=x"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(refused));
 }
 
 }  // namespace

@@ -1,0 +1,188 @@
+#include "formats/JarlLogWriter.h"
+
+#include <cinttypes>
+#include <limits>
+#include <set>
+
+#include "formats/TextLine.h"
+#include "model/CSorvakDoc.h"
+#include "model/Vocabulary.h"
+#include "reports/JarlScore.h"
+
+namespace sorvak {
+namespace {
+
+constexpr int32_t kJstOffset = 9 * 3600;
+
+// The QSO's date and time on the Japanese clock: a UTC log is shifted by
+// nine hours. Nothing for a QSO without a time, or one the shift would carry
+// past the last moment the clock can count.
+std::optional<ClockParts> jstTimeOf(const QsoRecord& qso, bool utc) {
+    int64_t time = qso.time();
+    if (time < 0) {
+        return std::nullopt;
+    }
+    if (utc) {
+        time += kJstOffset;
+    }
+    if (time > std::numeric_limits<int32_t>::max()) {
+        return std::nullopt;
+    }
+    return breakDownClockTime(static_cast<int32_t>(time));
+}
+
+// The multiplier the line shows: the first multiplier when it is new, else
+// the second when that is new, else "-".
+const std::string& shownMultiplier(const QsoRecord& qso) {
+    static const std::string none = "-";
+    if (qso.newMulti() != 0) {
+        return qso.multi();
+    }
+    if (qso.newMulti2() != 0) {
+        return qso.multi2();
+    }
+    return none;
+}
+
+// A field the sponsor's reader splits at blanks must be one word. CP932
+// trail bytes are never below 0x40, so a byte test finds only real blanks
+// and control characters.
+bool isOneWord(const std::string& text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string notOneWord(size_t row, const char* column) {
+    return formatText(
+        "Line %zu の %s が空か、空白を含んでいます。\n修正してから書き出してください。", row + 1,
+        column);
+}
+
+std::string notSet(size_t row, const char* column) {
+    return formatText("Line %zu の %s が設定されていません。\n修正してから書き出してください。",
+                      row + 1, column);
+}
+
+std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, bool utc) {
+    if (!jstTimeOf(qso, utc)) {
+        return notSet(row, "Date");
+    }
+    if (bandTextOf(qso.band()).empty()) {
+        return notSet(row, "Band");
+    }
+    if (modeTextOf(qso.mode()).empty()) {
+        return notSet(row, "Mode");
+    }
+    if (!isOneWord(qso.callSign())) {
+        return notOneWord(row, "CallSign");
+    }
+    if (!isOneWord(qso.sent())) {
+        return notOneWord(row, "Sent");
+    }
+    if (!isOneWord(qso.rcvd())) {
+        return notOneWord(row, "Rcvd");
+    }
+    if (!isOneWord(shownMultiplier(qso))) {
+        return notOneWord(row, qso.newMulti() != 0 ? "Multi" : "Multi2");
+    }
+    return std::nullopt;
+}
+
+// Each line of a value ends with CR LF; a stray CR of a typed line end is dropped.
+std::string withCrLf(const std::string& value) {
+    std::string text;
+    for (char c : value) {
+        if (c == '\n') {
+            text += "\r\n";
+        } else if (c != '\r') {
+            text += c;
+        }
+    }
+    return text;
+}
+
+void addTag(std::string& file, const char* tag, const std::string& value) {
+    file += formatText("<%s>%s</%s>\r\n", tag, withCrLf(value).c_str(), tag);
+}
+
+std::string summarySheet(const CSorvakDoc& doc) {
+    const JarlLogHeader& header = doc.jarlLogHeader();
+    int64_t score =
+        claimedScore(scoreOf(doc.qsoList()), header[JarlField::FdCoeff], header.checkLog);
+    std::string file = "<SUMMARYSHEET VERSION=R2.1>\r\n";
+    for (const JarlFieldInfo& info : jarlFields()) {
+        if (info.field == JarlField::Category && header.checkLog) {
+            addTag(file, info.tag, "CHECKLOG");
+        } else {
+            addTag(file, info.tag, header[info.field]);
+        }
+        if (info.field == JarlField::OpCallSign) {
+            addTag(file, "TOTALSCORE", formatText("%" PRId64, score));
+        }
+    }
+    return file + "</SUMMARYSHEET>\r\n";
+}
+
+bool severalTransmitters(const CSorvakDoc& doc) {
+    std::set<int> seen;
+    for (const auto& qso : doc.qsoList()) {
+        seen.insert(qso->txNumber());
+        if (seen.size() > 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string logLine(const QsoRecord& qso, const ClockParts& at, bool withTx) {
+    std::string line =
+        formatText("%04d-%02d-%02d %02d:%02d %s %s %s %d %s %d %s %s %d", at.year, at.month, at.day,
+                   at.hour, at.minute, std::string(bandTextOf(qso.band())).c_str(),
+                   std::string(modeTextOf(qso.mode())).c_str(), qso.callSign().c_str(), qso.srst(),
+                   qso.sent().c_str(), qso.rrst(), qso.rcvd().c_str(), shownMultiplier(qso).c_str(),
+                   qso.points());
+    if (withTx) {
+        line += formatText(" %d", qso.txNumber());
+    }
+    return line + "\r\n";
+}
+
+std::string logSheet(const CSorvakDoc& doc) {
+    bool utc = doc.contest().utcFlag != 0;
+    bool withTx = severalTransmitters(doc);
+    std::string file =
+        "<LOGSHEET TYPE=SORVAK>\r\n"
+        "DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS\r\n";
+    for (const auto& qso : doc.qsoList()) {
+        file += logLine(*qso, *jstTimeOf(*qso, utc), withTx);
+    }
+    return file + "</LOGSHEET>\r\n";
+}
+
+}  // namespace
+
+std::optional<std::string> jarlLogRefusal(const CSorvakDoc& doc) {
+    bool utc = doc.contest().utcFlag != 0;
+    for (size_t row = 0; row < doc.count(); ++row) {
+        if (auto refusal = refusalOf(doc.at(row), row, utc)) {
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writeJarlLog(const CSorvakDoc& doc) {
+    if (jarlLogRefusal(doc)) {
+        return std::nullopt;
+    }
+    return summarySheet(doc) + logSheet(doc);
+}
+
+}  // namespace sorvak

@@ -9,8 +9,8 @@
 
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
-#include "platform/ScriptedUi.h"
 #include "reports/RateSeries.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace {
 

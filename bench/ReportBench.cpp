@@ -11,9 +11,9 @@
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
 #include "model/CSorvakDoc.h"
-#include "testsupport/ScriptedUi.h"
 #include "reports/Analysis.h"
 #include "reports/CheckList.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace {
 

@@ -20,6 +20,7 @@ void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::FileMerge, onFileMerge},   {Command::FileAppend, onFileAppend},
         {Command::ImportCcc, onImportCcc},   {Command::ImportCabrillo, onImportCabrillo},
         {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, onImportContestData},
+        {Command::ImportAdif, onImportAdif},
     };
     for (const auto& [command, load] : loads) {
         commands.setHandler(command, [&doc, &ui, load] { load(doc, ui); });
@@ -68,6 +69,8 @@ void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::ExportHamlog445, KIND_HAMLOG_445},
         {Command::ExportHamlogOld, KIND_HAMLOG_OLD},
         {Command::ExportLogtaro, KIND_LOGTARO},
+        {Command::ExportAdi, KIND_ADI},
+        {Command::ExportAdx, KIND_ADX},
     };
     for (const auto& [command, kind] : exports) {
         commands.setHandler(command, [&doc, &ui, kind] { exportLog(doc, ui, kind); });

@@ -6,10 +6,10 @@
 #include "CheckListDialog.h"
 #include "ContestDataDialog.h"
 #include "FindCallDialog.h"
+#include "JarlLogDialog.h"
 #include "NumberToMultiDialog.h"
 #include "QsoEditDialog.h"
 #include "SentNumberDialog.h"
-#include "JarlLogDialog.h"
 #include "VersionDialog.h"
 #include "VersionForm.h"
 

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "CliArguments.h"
-#include "CliReports.h"
-#include "CliLogTools.h"
 #include "CliCountryFile.h"
 #include "CliJarl.h"
+#include "CliLogTools.h"
+#include "CliReports.h"
 #include "CliUi.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "editing/JarlLogForm.h"

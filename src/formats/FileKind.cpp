@@ -10,6 +10,7 @@
 #include "formats/CabrilloWriter.h"
 #include "formats/DosLog.h"
 #include "formats/HamlogCsvWriter.h"
+#include "formats/JarlLogWriter.h"
 #include "formats/LogTaroCsvWriter.h"
 #include "formats/Readers.h"
 #include "formats/SupercheckWriter.h"
@@ -23,27 +24,33 @@ std::string whole(const CSorvakDoc& doc, std::string& /*note*/) {
     return write(doc);
 }
 
+// The JARL log of a log that passes its refusal check (writeLogTo makes it
+// before anything is written).
+std::string jarlLog(const CSorvakDoc& doc, std::string& /*note*/) {
+    return writeJarlLog(doc).value_or(std::string());
+}
+
 constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
 
 // clang-format off
 const std::array<FileFormat, 16> kFormats = {{
-    // kind             label                          ext    reader          writer             --to          named by  savable
-    {KIND_UNKNOWN,      "すべてのﾌｧｲﾙ",                  "*",   nullptr,        nullptr,           "",           "",       false},
-    {KIND_QGB,          "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ",   "QGB", readBinaryLog,  whole<writeBinaryLog>, "qgb",        "QGB",    true},
-    {KIND_ALL,          "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",    "ALL", readAllLog,     whole<writeAllLog>, "all",        "ALL",    true},
-    {KIND_DOS_TXT,      "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",        "TXT", readDosLog,     whole<writeDosLog>, "txt",        "TXT",    true},
-    {KIND_QUOG_FILES,   "Quog関連のﾌｧｲﾙ",                "*",   nullptr,        nullptr,           "",           "",       false},
-    {KIND_CABRILLO,     "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",           "CBR", readCabrillo,   whole<writeCabrillo>, "cbr",        "CBR",    false},
-    {KIND_SUPERCHECK,   "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",          "SPC", nullptr,        whole<writeSupercheck>, "spc",        "SPC",    false},
-    {KIND_HAMLOG_OLD,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsvOld>, "hamlog-old", "",       false},
-    {KIND_HAMLOG_445,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsv445>, "hamlog445",  "",       false},
-    {KIND_HAMLOG_500,   kHamlogLabel,                  "TXT", nullptr,        whole<writeHamlogCsv500>, "hamlog500",  "",       false},
-    {KIND_LOGTARO,      "ログ太郎のパパv8用 CSVﾌｧｲﾙ",     "CSV", nullptr,        whole<writeLogTaroCsv>, "logtaro",    "CSV",    false},
-    {KIND_N1MM,         "",                            "",    readN1mmLog,    nullptr,           "",           "",       false},
-    {KIND_CCC,          "",                            "",    readCccLog,     nullptr,           "",           "",       false},
-    {KIND_ADI,          "ADIFﾌｧｲﾙ",                     "ADI", readAdif,       writeAdiFile,      "adi",        "ADI",    false},
-    {KIND_ADX,          "ADIF XMLﾌｧｲﾙ",                 "ADX", readAdif,       writeAdxFile,      "adx",        "ADX",    false},
-    {KIND_JARL,         "JARL電子ログ",                  "TXT", nullptr,        whole<writeJarlLog>, "jarl",     "",       false},
+    // kind           label                         ext    reader         writer                    --to          named  savable
+    {KIND_UNKNOWN,    "すべてのﾌｧｲﾙ",               "*",   nullptr,       nullptr,                  "",           "",    false},
+    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, whole<writeBinaryLog>,    "qgb",        "QGB", true},
+    {KIND_ALL,        "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",  "ALL", readAllLog,    whole<writeAllLog>,       "all",        "ALL", true},
+    {KIND_DOS_TXT,    "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",      "TXT", readDosLog,    whole<writeDosLog>,       "txt",        "TXT", true},
+    {KIND_QUOG_FILES, "Quog関連のﾌｧｲﾙ",             "*",   nullptr,       nullptr,                  "",           "",    false},
+    {KIND_CABRILLO,   "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",         "CBR", readCabrillo,  whole<writeCabrillo>,     "cbr",        "CBR", false},
+    {KIND_SUPERCHECK, "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",        "SPC", nullptr,       whole<writeSupercheck>,   "spc",        "SPC", false},
+    {KIND_HAMLOG_OLD, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsvOld>, "hamlog-old", "",    false},
+    {KIND_HAMLOG_445, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv445>, "hamlog445",  "",    false},
+    {KIND_HAMLOG_500, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv500>, "hamlog500",  "",    false},
+    {KIND_LOGTARO,    "ログ太郎のパパv8用 CSVﾌｧｲﾙ", "CSV", nullptr,       whole<writeLogTaroCsv>,   "logtaro",    "CSV", false},
+    {KIND_N1MM,       "",                           "",    readN1mmLog,   nullptr,                  "",           "",    false},
+    {KIND_CCC,        "",                           "",    readCccLog,    nullptr,                  "",           "",    false},
+    {KIND_ADI,        "ADIFﾌｧｲﾙ",                   "ADI", readAdif,      writeAdiFile,             "adi",        "ADI", false},
+    {KIND_ADX,        "ADIF XMLﾌｧｲﾙ",               "ADX", readAdif,      writeAdxFile,             "adx",        "ADX", false},
+    {KIND_JARL,       "JARL電子ログ",               "TXT", nullptr,       jarlLog,                  "jarl",       "",    false},
 }};
 // clang-format on
 

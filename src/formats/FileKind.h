@@ -37,13 +37,13 @@ enum class LoadMode { Load = 0, Append = 1, Merge = 2 };
 // more row.
 struct FileFormat {
     FileKind kind;
-    const char* label;                         // file-dialog label (UTF-8); "" for none
-    const char* extension;                     // file-dialog extension ("QGB", "*"); "" for none
-    void (*reader)(LoadContext&);              // nullptr: the kind is never read
+    const char* label;             // file-dialog label (UTF-8); "" for none
+    const char* extension;         // file-dialog extension ("QGB", "*"); "" for none
+    void (*reader)(LoadContext&);  // nullptr: the kind is never read
     // nullptr: the kind is never written. A writer that cannot carry every
     // value puts the message for the user into its second argument.
     std::string (*writer)(const CSorvakDoc&, std::string& note);
-    const char* cliName;                       // `sorvak-cli convert --to` name; "" for none
+    const char* cliName;  // `sorvak-cli convert --to` name; "" for none
     // The extension that selects this kind for a file written by its name
     // (convert's OUT, the name a save dialog proposes); "" for none. Several
     // kinds share the dialog extension TXT, so this is a column of its own.

@@ -12,7 +12,7 @@
 #include "NumberToMultiDialog.h"
 #include "SentNumberDialog.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 using namespace sorvak;
 

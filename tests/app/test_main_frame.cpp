@@ -48,6 +48,7 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
         "Cabrilloフォーマットファイルの読み込み",
         "ファイル(&F)>データ読み込み(&I)|N1MM Logger Generic Log File(&N)||on|"
         "N1MM Logger Generic Log Fileの読み込み",
+        "ファイル(&F)>データ読み込み(&I)|ADIFファイル(&D)||on|ADIFファイルの読み込み",
         "ファイル(&F)>データ書き出し(&E)|Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ(&Q)||on|"
         "Quog for Windowsﾊﾞｲﾅﾘﾌｧｲﾙのｾｰﾌﾞ",
         "ファイル(&F)>データ書き出し(&E)|Quog for Windows ﾃｷｽﾄﾌｧｲﾙ(&A)||on|"
@@ -69,6 +70,9 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
         "ファイル(&F)>データ書き出し(&E)|-",
         "ファイル(&F)>データ書き出し(&E)|ログ太郎のパパv8用 CSVﾌｧｲﾙ (&P)||on|"
         "ログ太郎のパパv8用 CSVﾌｧｲﾙのｾｰﾌﾞ",
+        "ファイル(&F)>データ書き出し(&E)|-",
+        "ファイル(&F)>データ書き出し(&E)|ADIFファイル(&D)...||on|ADIFﾌｧｲﾙのｾｰﾌﾞ",
+        "ファイル(&F)>データ書き出し(&E)|ADIF XMLファイル(&X)...||on|ADIF XMLﾌｧｲﾙのｾｰﾌﾞ",
         "ファイル(&F)>データ書き出し(&E)|-",
         "ファイル(&F)>データ書き出し(&E)|JARL電子ログ(&J)...||on|JARL電子ログの作成",
         "ファイル(&F)|-",

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "QsoEditDialog.h"
-#include "platform/ScriptedUi.h"
+#include "testsupport/ScriptedUi.h"
 
 using namespace sorvak;
 

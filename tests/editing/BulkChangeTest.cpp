@@ -2,8 +2,8 @@
 
 #include "editing/BulkChangeForm.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

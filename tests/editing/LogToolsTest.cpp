@@ -9,8 +9,8 @@
 #include "editing/NumberToMultiForm.h"
 #include "editing/SentNumberForm.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

@@ -5,8 +5,8 @@
 #include "editing/ListSelection.h"
 #include "editing/QsoEditForm.h"
 #include "model/CSorvakDoc.h"
-#include "platform/ScriptedUi.h"
 #include "support/QsoFactory.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

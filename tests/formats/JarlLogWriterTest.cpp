@@ -10,8 +10,8 @@
 #include "formats/ExportSample.h"
 #include "formats/SaveCommands.h"
 #include "platform/Cp932.h"
-#include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "testsupport/ScriptedUi.h"
 #include "reports/AnalysisFlags.h"
 #include "reports/CallArea.h"
 #include "reports/ReportFormat.h"
 #include "reports/ReportTestLog.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

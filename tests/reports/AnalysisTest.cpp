@@ -6,7 +6,6 @@
 
 #include "platform/Cp932.h"
 #include "platform/FullDisk.h"
-#include "testsupport/ScriptedUi.h"
 #include "reports/AnalysisFlags.h"
 #include "reports/AnalysisForm.h"
 #include "reports/RateReports.h"
@@ -14,6 +13,7 @@
 #include "reports/ReportTestLog.h"
 #include "support/InFolder.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
-#include "testsupport/ScriptedUi.h"
 #include "reports/Analysis.h"
 #include "support/InFolder.h"
 #include "support/TempDir.h"
+#include "testsupport/ScriptedUi.h"
 
 namespace sorvak::test {
 

@@ -76,9 +76,16 @@ void CSorvakView::setUpColumns() {
     header->setMinimumSectionSize(8);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     double scale = columnScale();
+    // A column is never narrower than its own heading, so "SRST" or "Pts"
+    // stays readable where the designed width was made for a smaller font.
+    QFontMetricsF headerMetrics(header->font());
+    int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
     for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        header->resizeSection(static_cast<int>(i),
-                              static_cast<int>(std::lround(kQsoColumns[i].width * scale)));
+        int designed = static_cast<int>(std::lround(kQsoColumns[i].width * scale));
+        int heading = static_cast<int>(std::ceil(headerMetrics.horizontalAdvance(
+                          QString::fromLatin1(kQsoColumns[i].header)))) +
+                      headerPadding;
+        header->resizeSection(static_cast<int>(i), std::max(designed, heading));
     }
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

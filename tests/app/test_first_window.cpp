@@ -46,6 +46,12 @@ void FirstWindowTest::cellsShowWholeAtTheSystemFont() {
         QVERIFY(fitsWhole(view, 2, "2359"));
         QVERIFY(fitsWhole(view, 1, "12/31"));
         QVERIFY(fitsWhole(view, 0, "999"));
+        for (int column : {4, 9, 14, 15, 16}) {  // SRST, New, Pwr, TX#, Pts
+            QString heading = view.model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(view.horizontalHeader()->sectionSize(column) >
+                         QFontMetrics(view.horizontalHeader()->font()).horizontalAdvance(heading),
+                     qPrintable(heading));
+        }
     }
 }
 

@@ -24,6 +24,18 @@ std::string formatText(const char* format, ...) {
     return text;
 }
 
+std::string withCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') {
+            out += '\r';
+        }
+        out += c;
+    }
+    return out;
+}
+
 ClockParts clockFaceOf(const QsoRecord& qso) {
     return breakDownClockTime(qso.time()).value_or(ClockParts{});
 }

@@ -87,18 +87,6 @@ std::string listText(int band, const std::array<Group, kGroupCount>& groups, int
     return out;
 }
 
-std::string withCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') {
-            out += '\r';
-        }
-        out += c;
-    }
-    return out;
-}
-
 }  // namespace
 
 int lastLetterGroup(std::string_view callSign) {

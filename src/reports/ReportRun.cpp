@@ -1,4 +1,5 @@
 #include "reports/ReportRun.h"
+#include "formats/TextLine.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,18 +42,6 @@ bool canCreate(const std::string& path) {
 bool exists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
-}
-
-std::string withCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') {
-            out += '\r';
-        }
-        out += c;
-    }
-    return out;
 }
 
 }  // namespace

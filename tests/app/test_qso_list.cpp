@@ -99,20 +99,21 @@ class QsoListTest : public QObject {
 void QsoListTest::columnsHaveTheirHeadersWidthsAndLooks() {
     Window w;
     CSorvakView& view = w.frame.view();
-    QStringList columns;
-    for (int i = 0; i < view.model()->columnCount(); ++i) {
-        columns.append(view.model()->headerData(i, Qt::Horizontal).toString() + ":" +
-                       QString::number(view.horizontalHeader()->sectionSize(i)));
-    }
-    // The designed widths, scaled alike to the list's font.
+    // The designed widths, scaled alike to the list's font; a column whose
+    // heading needs more is widened to it, and the wide ones stay as designed.
     const int designed[] = {33, 42, 37, 72, 30, 58, 30, 58, 48, 18,
                             48, 18, 38, 35, 21, 18, 18, 40, 200};
-    QStringList expected;
+    const char* headers[] = {"Line", "Date",  "Time", "CallSign", "SRST", "Sent", "RRST",
+                             "Rcvd", "Multi", "New",  "Multi2",   "New2", "Band", "Mode",
+                             "Pwr",  "TX#",   "Pts",  "Operator", "Memo"};
     for (int i = 0; i < view.model()->columnCount(); ++i) {
-        expected.append(view.model()->headerData(i, Qt::Horizontal).toString() + ":" +
-                        QString::number(qRound(designed[i] * view.columnScale())));
+        QCOMPARE(view.model()->headerData(i, Qt::Horizontal).toString(), QString(headers[i]));
+        int scaled = qRound(designed[i] * view.columnScale());
+        QVERIFY(view.horizontalHeader()->sectionSize(i) >= scaled);
+        if (designed[i] >= 58) {
+            QCOMPARE(view.horizontalHeader()->sectionSize(i), scaled);
+        }
     }
-    QCOMPARE(columns, expected);
     QVERIFY(view.showGrid());
     QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);

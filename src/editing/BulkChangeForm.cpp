@@ -1,6 +1,7 @@
 #include "editing/BulkChangeForm.h"
 
 #include "editing/FieldChecks.h"
+#include "editing/RecordFields.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
@@ -10,21 +11,7 @@ namespace sorvak {
 
 BulkChangeForm BulkChangeForm::prefilledFrom(const QsoRecord& r) {
     BulkChangeForm form;
-    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
-    form.year = std::to_string(parts.year);
-    form.month = std::to_string(parts.month);
-    form.day = std::to_string(parts.day);
-    form.srst = std::to_string(r.srst());
-    form.sent = cp932ToUtf8(r.sent());
-    form.rrst = std::to_string(r.rrst());
-    form.band = std::string(r.bandText());
-    form.mode = std::string(r.modeText());
-    char letter = r.powerLetter();
-    form.power = letter == '\0' ? std::string() : std::string(1, letter);
-    form.points = std::to_string(r.points());
-    form.txNumber = std::to_string(r.txNumber());
-    form.operatorName = cp932ToUtf8(r.operatorName());
-    form.memo = cp932ToUtf8(r.memo());
+    fillSharedFields(form, r);
     return form;
 }
 

@@ -1,6 +1,7 @@
 #include "editing/QsoEditForm.h"
 
 #include "editing/FieldChecks.h"
+#include "editing/RecordFields.h"
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
@@ -58,30 +59,17 @@ const List& QsoEditForm::powerList() {
 QsoEditForm QsoEditForm::fromRecord(const QsoRecord& r, size_t row) {
     QsoEditForm form;
     form.qsoNumber = std::to_string(row + 1);
+    fillSharedFields(form, r);
     auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
-    form.year = std::to_string(parts.year);
-    form.month = std::to_string(parts.month);
-    form.day = std::to_string(parts.day);
     form.hour = std::to_string(parts.hour);
     form.minute = std::to_string(parts.minute);
     form.second = std::to_string(parts.second);
     form.callSign = cp932ToUtf8(r.callSign());
-    form.srst = std::to_string(r.srst());
-    form.sent = cp932ToUtf8(r.sent());
-    form.rrst = std::to_string(r.rrst());
     form.rcvd = cp932ToUtf8(r.rcvd());
     form.multi = cp932ToUtf8(r.multi());
     form.newMulti = r.newMulti() != 0;
     form.multi2 = cp932ToUtf8(r.multi2());
     form.newMulti2 = r.newMulti2() != 0;
-    form.band = std::string(r.bandText());
-    form.mode = std::string(r.modeText());
-    char letter = r.powerLetter();
-    form.power = letter == '\0' ? std::string() : std::string(1, letter);
-    form.points = std::to_string(r.points());
-    form.txNumber = std::to_string(r.txNumber());
-    form.operatorName = cp932ToUtf8(r.operatorName());
-    form.memo = cp932ToUtf8(r.memo());
     return form;
 }
 

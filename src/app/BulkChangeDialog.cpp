@@ -110,13 +110,9 @@ BulkChangeDialog::BulkChangeDialog(BulkChangeForm& form, Ui& ui, QWidget* parent
 }
 
 void BulkChangeDialog::accept() {
-    bindings_.store(form_);
-    if (auto failure = form_.check()) {
-        ui_.tell(failure->message);
-        bindings_.widgetOf(failure->field)->setFocus();
-        return;
+    if (bindings_.storeAndCheck(form_, ui_)) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 }  // namespace sorvak

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Ui.h"
+
 namespace sorvak {
 
 // Ties a form's fields to the controls of its dialog: load shows the form,
@@ -56,6 +58,18 @@ class FormBindings {
         for (const auto& b : flags_) {
             form.*b.member = b.box->isChecked();
         }
+    }
+
+    // Reads the controls into the form and runs its checks; on a failure the
+    // message is shown, its field takes the focus and false is returned.
+    bool storeAndCheck(Form& form, Ui& ui) const {
+        store(form);
+        if (auto failure = form.check()) {
+            ui.tell(failure->message);
+            widgetOf(failure->field)->setFocus();
+            return false;
+        }
+        return true;
     }
 
     QWidget* widgetOf(Field field) const {

@@ -301,13 +301,9 @@ bool QsoEditDialog::handleKey(QObject*, QKeyEvent* event) {
 }
 
 void QsoEditDialog::accept() {
-    bindings_.store(form_);
-    if (auto failure = form_.check()) {
-        ui_.tell(failure->message);
-        bindings_.widgetOf(failure->field)->setFocus();
-        return;
+    if (bindings_.storeAndCheck(form_, ui_)) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 }  // namespace sorvak

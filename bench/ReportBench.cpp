@@ -11,8 +11,11 @@
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
 #include "model/CSorvakDoc.h"
+#include "platform/FileBytes.h"
 #include "reports/Analysis.h"
 #include "reports/CheckList.h"
+#include "reports/CtyDatConverter.h"
+#include "reports/MultiplierList.h"
 #include "testsupport/ScriptedUi.h"
 
 namespace {
@@ -21,16 +24,22 @@ using namespace sorvak;
 
 constexpr size_t kQsos = 100000;
 
-// Japanese calls of every area over a 48-hour contest, on six bands, a tenth
-// of them new multipliers.
+// Japanese calls of every area and a tenth of DX calls over a 48-hour
+// contest, on six bands, a tenth of them new multipliers of the ALL JA list,
+// four operators.
 std::string writeReportLog() {
     std::mt19937 random(7);
     static const char* const prefixes[] = {"JA", "JE", "JF", "JH", "JR", "7K", "8J"};
+    static const char* const dx[] = {"W", "DL", "VK", "PY", "ZS", "KH6", "UA9", "VP8"};
+    static const char* const operators[] = {"JA1AAA", "JA1BBB", "JR1WXX", ""};
+    const MultiplierList allJa = builtInMultiplierList();
+    const auto& multipliers = allJa.names();
     CSorvakDoc doc;
     for (size_t i = 0; i < kQsos; ++i) {
         QsoValues v;
         v.time = 1795000000 + static_cast<int32_t>(random() % (48 * 3600));
-        v.callSign = prefixes[random() % 7] + std::to_string(random() % 10);
+        v.callSign = random() % 10 == 0 ? dx[random() % 8] : prefixes[random() % 7];
+        v.callSign += std::to_string(random() % 10);
         for (int k = 0; k < 3; ++k)
             v.callSign += static_cast<char>('A' + random() % 26);
         if (random() % 20 == 0) {
@@ -42,7 +51,8 @@ std::string writeReportLog() {
         v.power = 3;
         v.points = 1 + static_cast<int>(random() % 3);
         v.newMulti = random() % 10 == 0;
-        v.multi = v.newMulti ? std::to_string(101 + random() % 60) : "";
+        v.multi = v.newMulti ? multipliers[random() % multipliers.size()] : "";
+        v.operatorName = operators[random() % 4];
         doc.add(std::make_unique<QsoRecord>(std::move(v)));
     }
     std::string path = "/tmp/sorvak-report-bench.qgb";
@@ -86,13 +96,26 @@ void BM_LoadReportLog(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadReportLog)->Unit(benchmark::kMillisecond);
 
-// Sort question, sort, tally and the QAF, QAA, QAG and QAQ files.
+// The country file made from the installed country list, in the output folder.
+std::string writeCountryFile() {
+    auto ctyDat = readFileBytes(kInstalledCtyDat);
+    std::string path = "CQWW.DAT";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::string bytes = ctyDat ? convertCtyDat(*ctyDat).bytes : "";
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+// Sort question, sort, tally and all eight reports.
 void BM_AnalyseWithEveryReport(benchmark::State& state) {
     OutputFolder output;
+    std::string countryFile = writeCountryFile();
     CSorvakDoc loaded;
     loadInto(loaded);
     ReportSettings settings = loaded.reportSettings();
-    settings.outQAF = settings.outQAA = settings.outQAG = settings.outQAQ = 1;
+    settings.outQAF = settings.outQAA = settings.outQAG = settings.outQAM = 1;
+    settings.outQAQ = settings.outQAD = settings.outQCN = settings.outQOP = 1;
     for (auto _ : state) {
         state.PauseTiming();
         CSorvakDoc doc;
@@ -102,7 +125,7 @@ void BM_AnalyseWithEveryReport(benchmark::State& state) {
         doc.setReportSettings(settings);
         ScriptedUi ui;
         state.ResumeTiming();
-        writeAnalysis(doc, ui, "");
+        writeAnalysis(doc, ui, countryFile);
         benchmark::DoNotOptimize(ui.events.size());
     }
 }

@@ -32,8 +32,14 @@ int runMakeCountryFile(const std::vector<std::string>& args, std::ostream& out, 
         << conversion.entitiesWithoutPrefix << " with exact calls only), " << conversion.prefixes
         << " prefixes, " << conversion.continentBlocks
         << " continent override blocks; left out: " << conversion.exactCalls << " exact calls, "
-        << conversion.repeatedPrefixes << " repeated prefixes, " << conversion.unreadableEntities
-        << " unreadable entities\n";
+        << conversion.repeatedPrefixes << " repeated prefixes";
+    if (!conversion.skippedLines.empty()) {
+        out << "; skipped lines that are neither an entity nor its aliases:";
+        for (size_t line : conversion.skippedLines) {
+            out << ' ' << line;
+        }
+    }
+    out << '\n';
     return 0;
 }
 

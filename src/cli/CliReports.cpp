@@ -12,7 +12,7 @@
 #include "reports/AnalysisForm.h"
 #include "reports/CheckList.h"
 #include "reports/CheckListForm.h"
-#include "reports/ReportWriter.h"
+#include "reports/CountryFileLocation.h"
 
 namespace sorvak {
 namespace {
@@ -45,12 +45,6 @@ bool belongsTo(std::string_view command, std::string_view name) {
     return false;
 }
 
-bool hasWriter(unsigned flag) {
-    auto writers = reportWriters();
-    return std::any_of(writers.begin(), writers.end(),
-                       [flag](const ReportWriter& w) { return w.flag == flag; });
-}
-
 // The report bits of a list such as "qaf,qaq"; an error text for a bad name.
 std::pair<unsigned, std::string> reportFlags(const std::string& list) {
     unsigned flags = 0;
@@ -62,9 +56,6 @@ std::pair<unsigned, std::string> reportFlags(const std::string& list) {
                                [&](const auto& entry) { return entry.first == name; });
         if (it == std::end(kReportNames)) {
             return {0, "unknown report \"" + name + "\""};
-        }
-        if (!hasWriter(it->second)) {
-            return {0, "the report " + name + " cannot be written yet"};
         }
         flags |= it->second;
         start = comma + 1;
@@ -129,7 +120,7 @@ int analyze(const CliArguments& args, CSorvakDoc& doc, Ui& ui) {
     }
     doc.setReportSettings(form.settings);
     AnalysisOutcome outcome =
-        writeAnalysis(doc, ui, valueOr(args, "country-file", defaultCountryFile()));
+        writeAnalysis(doc, ui, valueOr(args, "country-file", countryFilePath()));
     return outcome == AnalysisOutcome::Written || outcome == AnalysisOutcome::Cancelled ? 0 : 1;
 }
 

@@ -2,11 +2,11 @@
 
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/Ui.h"
 #include "reports/AnalysisFlags.h"
 #include "reports/AnalysisForm.h"
 #include "reports/AnalysisTally.h"
+#include "reports/CountryFileLocation.h"
 #include "reports/ReportRun.h"
 #include "reports/ReportWriter.h"
 
@@ -22,10 +22,6 @@ std::string reportBaseName(const std::string& title) {
     return name.substr(0, name.rfind('.'));
 }
 
-std::string defaultCountryFile() {
-    return programDirectory() + "/CQWW.DAT";
-}
-
 bool analysisSettings(CSorvakDoc& doc, Ui& ui) {
     AnalysisForm form(doc.reportSettings());
     if (!ui.runDialog(form)) {
@@ -37,7 +33,7 @@ bool analysisSettings(CSorvakDoc& doc, Ui& ui) {
 
 void runAnalysis(CSorvakDoc& doc, Ui& ui) {
     if (analysisSettings(doc, ui)) {
-        writeAnalysis(doc, ui, defaultCountryFile());
+        writeAnalysis(doc, ui, countryFilePath());
     }
 }
 

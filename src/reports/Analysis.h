@@ -29,9 +29,6 @@ void runAnalysis(CSorvakDoc& doc, Ui& ui);
 // written.
 AnalysisOutcome writeAnalysis(CSorvakDoc& doc, Ui& ui, const std::string& countryFile);
 
-// The country definition file beside the program.
-std::string defaultCountryFile();
-
 // The log's file name without folder and extension, which names the reports.
 std::string reportBaseName(const std::string& title);
 

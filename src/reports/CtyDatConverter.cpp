@@ -98,24 +98,32 @@ class Converter {
 
 CtyDatConversion Converter::run(std::string_view ctyDat) {
     out_.bytes = "cqww.dat\r\n";
-    TextLines lines(ctyDat);
-    std::string_view line;
-    while (lines.next(line)) {
+    std::vector<std::string_view> lines;
+    TextLines reader(ctyDat);
+    for (std::string_view line; reader.next(line);) {
+        lines.push_back(line);
+    }
+    size_t i = 0;
+    while (i < lines.size()) {
+        std::string_view line = lines[i++];
         if (trimBlanks(line).empty()) {
             continue;
         }
         auto fields = entityFields(line);
-        // The aliases run up to the first ';', over as many lines as they take;
-        // a line end also parts two aliases, so that a line without its final
-        // ',' does not glue its last alias to the next line's first.
-        std::string aliases;
-        std::string_view aliasLine;
-        while (aliases.find(';') == std::string::npos && lines.next(aliasLine)) {
-            aliases.append(aliasLine).append(",");
-        }
         if (fields.size() < 8) {
-            ++out_.unreadableEntities;
+            // Neither an entity nor its aliases: skipped alone, so that the
+            // entity after it is kept.
+            out_.skippedLines.push_back(i);
             continue;
+        }
+        // The aliases run up to the first ';', over as many lines as they take,
+        // but never into the next entity's line; a line end also parts two
+        // aliases, so that a line without its final ',' does not glue its last
+        // alias to the next line's first.
+        std::string aliases;
+        while (aliases.find(';') == std::string::npos && i < lines.size() &&
+               entityFields(lines[i]).size() < 8) {
+            aliases.append(lines[i++]).append(",");
         }
         std::string_view primary = fields[7];
         if (primary.starts_with('*')) {

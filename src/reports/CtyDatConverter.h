@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sorvak {
 
@@ -19,7 +20,7 @@ struct CtyDatConversion {
     size_t exactCalls = 0;             // "=CALL" entries left out
     size_t repeatedPrefixes = 0;       // left out: an earlier entity has the prefix
     size_t continentBlocks = 0;        // extra header lines for continent overrides
-    size_t unreadableEntities = 0;     // entity lines without their eight fields, skipped
+    std::vector<size_t> skippedLines;  // numbers of the lines that are neither entity nor alias
 };
 
 // Converts cty.dat (entity lines "name: CQ zone: ITU zone: continent: lat:

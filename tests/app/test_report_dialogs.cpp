@@ -140,6 +140,47 @@ class ReportDialogsTest : public QObject {
         QDir::setCurrent(QDir::tempPath());
     }
 
+    void allEightReportsTickedInTheDialogGiveEightFiles() {
+        QTemporaryDir dir;
+        std::vector<QsoParts> qsos = test::numberedQsos(3);
+        qsos[0].callSign = "W1AW";
+        std::string path = test::writeLog(dir, "log.qgb", qsos);
+        // The country file where the user puts one: beside the program.
+        std::string countryFile = programDirectory() + "/CQWW.DAT";
+        QVERIFY(!QFile::exists(QString::fromStdString(countryFile)));
+        QFile file(QString::fromStdString(countryFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "cqww.dat\nUnited States              5   K      NA\n    K,W;\n"
+            "Japan                     25   JA\n    JA;\n");
+        file.close();
+        test::Window w;
+        w.ui.dialogHandler = [&w](DialogForm& form) {
+            AnalysisDialog dialog(dynamic_cast<AnalysisForm&>(form), w.ui);
+            for (const char* name :
+                 {"outQAF", "outQAA", "outQAG", "outQAM", "outQAQ", "outQAD", "outQCN", "outQOP"}) {
+                child<QCheckBox>(dialog, name)->setChecked(true);
+            }
+            dialog.accept();
+            return dialog.result() == QDialog::Accepted;
+        };
+        FileLoad(w.doc, w.ui, path, LoadMode::Load);
+        w.trigger("ID_LIST_ANALYSIS");
+        QFile::remove(QString::fromStdString(countryFile));
+        QStringList written;
+        for (const char* extension : {"QAF", "QAA", "QAG", "QAM", "QAQ", "QAD", "QCN", "QOP"}) {
+            if (QFile::exists(dir.filePath(QString("log.") + extension))) {
+                written << extension;
+            }
+        }
+        QCOMPARE(written.size(), 8);
+        QCOMPARE(w.ui.messageTexts().back(),
+                 std::string("交信データ解析ファイルを出力しました。\nlog.QAF   \nlog.QAA   \n"
+                             "log.QAG   \nlog.QAM   \nlog.QAQ   \nlog.QAD   \nlog.QCN   \n"
+                             "log.QOP   \n"));
+        QDir::setCurrent(QDir::tempPath());
+    }
+
     void aRelativeCommandLinePathOutlivesTheFolderChange() {
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("logs");

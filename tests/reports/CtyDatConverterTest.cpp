@@ -57,7 +57,24 @@ TEST(CtyDatConverter, WritesTheCountryFileLayout) {
     EXPECT_EQ(conversion.exactCalls, 4u);
     EXPECT_EQ(conversion.repeatedPrefixes, 3u);
     EXPECT_EQ(conversion.continentBlocks, 1u);
-    EXPECT_EQ(conversion.unreadableEntities, 1u);
+    EXPECT_EQ(conversion.skippedLines, (std::vector<size_t>{8, 9}));
+}
+
+TEST(CtyDatConverter, AStrayLineIsSkippedAloneAndTheNextEntityKept) {
+    CtyDatConversion conversion = convertCtyDat(
+        "# countries of the far east\n"
+        "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n"
+        "    JA,JR\n"  // no ';': the list ends where the next entity begins
+        "Ogasawara:                27:  45:  AS:   27.05:  -142.20:    -9.0:  JD1:\n"
+        "    JD1;\n"
+        "   \n");
+    EXPECT_EQ(conversion.bytes,
+              "cqww.dat\r\n"
+              "Japan                     25   JA     AS\r\n"
+              "    JA,JR;\r\n"
+              "Ogasawara                 27   JD1    AS\r\n"
+              "    JD1;\r\n");
+    EXPECT_EQ(conversion.skippedLines, (std::vector<size_t>{1}));
 }
 
 // "name / continent" of the call through the converted file.
@@ -105,8 +122,8 @@ TEST(CtyDatConverter, CommandLineWritesTheFileAndTellsTheCounts) {
     EXPECT_EQ(test::readFile(out), convertCtyDat(kCtyDat).bytes);
     EXPECT_EQ(run.out, out +
                            ": 6 entities (1 with exact calls only), 30 prefixes, 1 continent "
-                           "override blocks; left out: 4 exact calls, 3 repeated prefixes, 1 "
-                           "unreadable entities\n");
+                           "override blocks; left out: 4 exact calls, 3 repeated prefixes; skipped "
+                           "lines that are neither an entity nor its aliases: 8 9\n");
 
     EXPECT_EQ(makeCountryFile({dir.file("none.dat"), out}).status, 1);
     EXPECT_EQ(makeCountryFile({dir.write("empty.dat", "\n"), out}).status, 1);
@@ -138,6 +155,13 @@ TEST(CtyDatConverter, InstalledCountryListResolvesTheUsualCalls) {
     for (const auto& [call, country] : cases) {
         EXPECT_EQ(resolved(result.table, call), country) << call;
     }
+    // Every prefix of the list finds its own country.
+    size_t lost = 0;
+    for (const CountryPrefixEntry& entry : result.table.entries()) {
+        const CountryPrefixEntry* found = result.table.longestPrefixOf(entry.prefix);
+        lost += found == nullptr || found->countryName != entry.countryName;
+    }
+    EXPECT_EQ(lost, 0u);
 }
 
 }  // namespace

@@ -43,6 +43,16 @@ std::string textOfCrLfFile(const std::string& path) {
     return text;
 }
 
+void AnalysisTest::selectOnly(unsigned reports) {
+    ReportSettings s = doc.reportSettings();
+    int* const fields[] = {&s.outQAF, &s.outQAA, &s.outQAG, &s.outQAM,
+                           &s.outQAQ, &s.outQAD, &s.outQCN, &s.outQOP};
+    for (unsigned bit = 0; bit < 8; ++bit) {
+        *fields[bit] = static_cast<int>((reports >> bit) & 1U);
+    }
+    doc.setReportSettings(s);
+}
+
 std::string AnalysisTest::report(const std::string& extension) {
     return cp932ToUtf8(textOfCrLfFile(dir.file("contest" + extension)));
 }

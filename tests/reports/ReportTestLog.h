@@ -42,6 +42,8 @@ class AnalysisTest : public ::testing::Test {
         s.outQAQ = qaq;
         doc.setReportSettings(s);
     }
+    // Selects exactly the reports whose AnalysisFlags bits are given.
+    void selectOnly(unsigned reports);
     void options(bool doubleScore, bool cumulative, bool zeroHours, bool cwSubcount) {
         ReportSettings s = doc.reportSettings();
         s.doubleScore = doubleScore;

@@ -71,16 +71,16 @@ bool CliRun::load(const std::string& path, LoadMode mode) {
         err_ << "sorvak-cli: cannot open " << path << '\n';
         return false;
     }
-    auto kind =
+    auto result =
         mode == LoadMode::Merge ? mergeFile(doc_, ui_, path) : FileLoad(doc_, ui_, path, mode);
-    if (!kind) {
+    if (!result) {
         return true;  // the user declined: nothing to do, and no failure
     }
-    if (!hasReader(*kind)) {
+    // A file refused for what it holds has been told already.
+    if (!result->taken && !hasReader(result->kind)) {
         err_ << "sorvak-cli: " << path << ": no reader for this file's format\n";
-        return false;
     }
-    return true;
+    return result->taken;
 }
 
 bool CliRun::apply(const CliAction& action) {

@@ -6,6 +6,7 @@
 #include "formats/LoadContext.h"
 #include "formats/Readers.h"
 #include "formats/ScanLine.h"
+#include "platform/Cp932.h"
 
 namespace sorvak {
 namespace {
@@ -59,11 +60,11 @@ std::unique_ptr<QsoRecord> recordOf(const QsoLineFields& f) {
     p.month = f.month;
     p.day = f.day;
     p.hhmm = f.hhmm;
-    p.callSign = cutToLimit(f.call.data(), kForeignCallLimit);
+    p.callSign = wholeCharactersWithin(f.call.data(), kForeignCallLimit);
     p.srst = f.srst;
-    p.sent = cutToLimit(f.sent.data(), kForeignExchangeLimit);
+    p.sent = wholeCharactersWithin(f.sent.data(), kForeignExchangeLimit);
     p.rrst = f.rrst;
-    p.rcvd = cutToLimit(f.rcvd.data(), kForeignExchangeLimit);
+    p.rcvd = wholeCharactersWithin(f.rcvd.data(), kForeignExchangeLimit);
     p.bandText = bandOfFrequency(kCabrilloBands, "28", f.frequency);
     p.modeText = modeTextOfField(f.mode.data());
     p.powerLetter = 'P';

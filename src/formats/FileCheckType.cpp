@@ -54,6 +54,11 @@ bool hasN1mmCreatedBy(LogSource& source) {
 FileKind FileCheckType(LogSource& source, Ui& ui) {
     std::array<uint8_t, 256> bytes{};
     size_t got = source.read(bytes.data(), bytes.size());
+    // A file that could not be read is reported by the load, not taken for
+    // a short one.
+    if (source.failed()) {
+        return KIND_UNKNOWN;
+    }
     if (got < 4) {
         ui.tell("ﾌｧｲﾙが短すぎます。");
         return KIND_UNKNOWN;
@@ -95,7 +100,9 @@ FileKind FileCheckType(LogSource& source, Ui& ui) {
     if (FileKind adif = adifKindOf(source); adif != KIND_UNKNOWN) {
         return adif;
     }
-    ui.tell("ファイルの形式が不明です。");
+    if (!source.failed()) {
+        ui.tell("ファイルの形式が不明です。");
+    }
     return KIND_UNKNOWN;
 }
 

@@ -36,7 +36,7 @@ constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
 const std::array<FileFormat, 16> kFormats = {{
     // kind           label                         ext    reader         writer                    --to          named  savable
     {KIND_UNKNOWN,    "すべてのﾌｧｲﾙ",               "*",   nullptr,       nullptr,                  "",           "",    false},
-    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, whole<writeBinaryLog>,    "qgb",        "QGB", true},
+    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, writeBinaryLogFile,        "qgb",        "QGB", true},
     {KIND_ALL,        "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",  "ALL", readAllLog,    whole<writeAllLog>,       "all",        "ALL", true},
     {KIND_DOS_TXT,    "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",      "TXT", readDosLog,    whole<writeDosLog>,       "txt",        "TXT", true},
     {KIND_QUOG_FILES, "Quog関連のﾌｧｲﾙ",             "*",   nullptr,       nullptr,                  "",           "",    false},

@@ -7,6 +7,7 @@
 #include "formats/LoadContext.h"
 #include "formats/Readers.h"
 #include "formats/ScanLine.h"
+#include "platform/Cp932.h"
 
 namespace sorvak {
 namespace {
@@ -61,9 +62,9 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, int& points) {
         return nullptr;
     }
     p.hhmm = hhmm;
-    p.callSign = cutToLimit(call.data(), kForeignCallLimit);
-    p.sent = cutToLimit(sent.data(), kForeignExchangeLimit);
-    p.rcvd = cutToLimit(rcvd.data(), kForeignExchangeLimit);
+    p.callSign = wholeCharactersWithin(call.data(), kForeignCallLimit);
+    p.sent = wholeCharactersWithin(sent.data(), kForeignExchangeLimit);
+    p.rcvd = wholeCharactersWithin(rcvd.data(), kForeignExchangeLimit);
     p.multi = itemInColumns(line, kMulti, kMultiWidth);
     points = numberFrom(line, kPoints, points);
     p.points = points;

@@ -57,8 +57,9 @@ int CSorvakDoc::isUnique(const QsoRecord& record) const {
     return 1;
 }
 
-void CSorvakDoc::setTitle(const std::string& title) {
+void CSorvakDoc::setTitle(const std::string& title, int kind) {
     title_ = title;
+    titleKind_ = kind;
     if (stateListener_) {
         stateListener_();
     }

@@ -73,7 +73,10 @@ class CSorvakDoc {
 
     // The full path of the file last loaded or saved under a new name, or "SORVAK".
     const std::string& title() const { return title_; }
-    void setTitle(const std::string& title);
+    // `kind` is the format of that file, as the format table codes it (the
+    // kind it was read as or written in); 0 when it is not known.
+    void setTitle(const std::string& title, int kind = 0);
+    int titleKind() const { return titleKind_; }
     void onNewDocument() { setTitle(kAppTitle); }
 
     bool isModified() const { return modified_; }
@@ -94,6 +97,7 @@ class CSorvakDoc {
     RawRecord rawHeader_{};
     std::string readOnlyPath_;
     std::string title_ = kAppTitle;
+    int titleKind_ = 0;
     bool modified_ = false;
     std::function<void()> viewUpdater_;
     std::function<void()> stateListener_;

@@ -50,6 +50,19 @@ TEST_F(CabrilloReader, ReadsModesAndKeepsThePreviousValuesOfMissingFields) {
                   "2026-11-23 00:03|JA1ABCDEFGHIJKL|599|1|599|1234567| 0| 0|28|Other|P|1|2||"}));
 }
 
+// A line is read up to 254 bytes, its line feed included; the rest of a
+// longer line is never a line of its own.
+TEST_F(CabrilloReader, TheRestOfALongLineIsNotReadAsALine) {
+    const std::string qso = "QSO: 7000 CW 2026-11-22 1234 JA1ZZZ 599 1 JA1ABC 599 2";
+    std::string soapbox = "SOAPBOX: " + std::string(245, 'x');
+    std::string whole = qso + std::string(252 - qso.size(), ' ') + "\r\n";
+    ASSERT_EQ(soapbox.size(), 254u);
+    ASSERT_EQ(whole.size(), 254u);
+    read("START-OF-LOG: 3.0\r\n" + soapbox + qso + "\r\n" + whole + soapbox + "\n" + whole);
+    EXPECT_EQ(described(), std::vector<std::string>(
+                               2, "2026-11-22 12:34|JA1ABC|599|1|599|2| 0| 0|7|CW|P|1|0||"));
+}
+
 TEST_F(CabrilloReader, ContestLinesReplaceTheHeaderInEveryMode) {
     doc.contest().stationCall = "JA1OLD";
     doc.contest().contestName = "OLD";

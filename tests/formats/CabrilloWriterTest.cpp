@@ -152,7 +152,7 @@ TEST(CabrilloTexts, OurReaderReadsEveryBandBack) {
     std::string path = dir.write("log.cbr", writeCabrillo(doc));
     CSorvakDoc read;
     ScriptedUi ui;
-    ASSERT_EQ(FileLoad(read, ui, path, LoadMode::Load), KIND_CABRILLO);
+    ASSERT_EQ(FileLoad(read, ui, path, LoadMode::Load)->kind, KIND_CABRILLO);
     std::vector<int> readBands;
     for (const auto& qso : read.qsoList()) {
         readBands.push_back(qso->band());

@@ -66,20 +66,39 @@ TEST(QsoRecordTime, SettersKeepTheOtherPartsAndDropSeconds) {
     q.setSecondsOfDay(3661);
     EXPECT_EQ(q.hhmm(), 101);
     EXPECT_EQ(q.secondsOfDay(), 3661);
-    q.setDay(5);
+    q.setDate(2008, 11, 5);
     EXPECT_EQ(q.hhmm(), 101);
     EXPECT_EQ(q.secondsOfDay(), 3660);
     EXPECT_EQ(q.day(), 5);
-    q.setMonth(2);
-    q.setYear(2009);
+    q.setDate(2009, 2, 5);
     q.setHhmm(2305);
     EXPECT_EQ(q.year(), 2009);
     EXPECT_EQ(q.month(), 2);
     EXPECT_EQ(q.day(), 5);
     EXPECT_EQ(q.hhmm(), 2305);
-    q.setMonth(13);  // normalised into the next year
+    q.setDate(2009, 13, 5);  // normalised into the next year
     EXPECT_EQ(q.year(), 2010);
     EXPECT_EQ(q.month(), 1);
+}
+
+// Parts from a file that name no real moment give no time; parts typed or
+// shifted are normalised (setDate with 31 February is 3 March).
+TEST(QsoRecordTime, OnlyRealDatesAndTimesBuildATime) {
+    for (QsoParts bad : {QsoParts{.year = 2024, .month = 13, .day = 1},
+                         QsoParts{.year = 2024, .month = 2, .day = 30},
+                         QsoParts{.year = 2024, .month = 1, .day = 40},
+                         QsoParts{.year = 2024, .month = 1, .day = 1, .hhmm = 2400},
+                         QsoParts{.year = 2024, .month = 1, .day = 1, .hhmm = 1260},
+                         QsoParts{.year = 2024, .month = 0, .day = 0}}) {
+        EXPECT_EQ(QsoRecord(bad).time(), kNoTime) << bad.month << "/" << bad.day << " " << bad.hhmm;
+    }
+    EXPECT_EQ(QsoRecord(QsoParts{.year = 2024, .month = 2, .day = 29, .hhmm = 2359}).time(),
+              makeClockTime({2024, 2, 29, 23, 59, 0}));
+    QsoRecord q(QsoParts{.year = 2026, .month = 1, .day = 31, .hhmm = 1200});
+    q.setDate(2026, 2, 15);
+    EXPECT_EQ(q.time(), makeClockTime({2026, 2, 15, 12, 0, 0}));
+    q.setDate(2026, 2, 31);
+    EXPECT_EQ(q.time(), makeClockTime({2026, 3, 3, 12, 0, 0}));
 }
 
 TEST(QsoRecordTime, ARecordWithoutATime) {

@@ -61,27 +61,26 @@ TEST(EditQso, WritesTheFieldsAndKeepsARefusedBandUntilCorrected) {
 TEST(EditQso, ANewDateNeverPassesThroughAnotherMonth) {
     CSorvakDoc doc;
     test::addCalls(doc, {"JA1AAA", "JA1BBB"});
-    for (size_t row : {0, 1}) {
-        doc.at(row).setDate(2026, 1, 31);
-    }
     ScriptedUi ui;
     ui.dialogHandler = [](DialogForm& form) {
-        if (auto* qso = dynamic_cast<QsoEditForm*>(&form)) {
-            qso->month = "2";
-            qso->day = "15";
+        if (auto* bulk = dynamic_cast<BulkChangeForm*>(&form)) {
+            bulk->changeDate = true;
+            bulk->month = "2";
+            bulk->day = "15";
         } else {
-            auto& bulk = dynamic_cast<BulkChangeForm&>(form);
-            bulk.changeDate = true;
-            bulk.month = "2";
-            bulk.day = "15";
+            auto& qso = dynamic_cast<QsoEditForm&>(form);
+            qso.month = "2";
+            qso.day = "15";
         }
         return true;
     };
+    for (size_t row : {0, 1}) {
+        doc.at(row).setDate(2026, 1, 31);
+    }
     editQso(doc, ui, 0);
     bulkChange(doc, ui, {1});
-    for (size_t row : {0, 1}) {
-        EXPECT_EQ(doc.at(row).month() * 100 + doc.at(row).day(), 215) << row;
-    }
+    EXPECT_EQ(doc.at(0).month() * 100 + doc.at(0).day(), 215);
+    EXPECT_EQ(doc.at(1).month() * 100 + doc.at(1).day(), 215);
 }
 
 TEST(EditQso, CancelChangesNothing) {

@@ -81,26 +81,6 @@ TEST(QsoRecordTime, SettersKeepTheOtherPartsAndDropSeconds) {
     EXPECT_EQ(q.month(), 1);
 }
 
-// Parts from a file that name no real moment give no time; parts typed or
-// shifted are normalised (setDate with 31 February is 3 March).
-TEST(QsoRecordTime, OnlyRealDatesAndTimesBuildATime) {
-    for (QsoParts bad : {QsoParts{.year = 2024, .month = 13, .day = 1},
-                         QsoParts{.year = 2024, .month = 2, .day = 30},
-                         QsoParts{.year = 2024, .month = 1, .day = 40},
-                         QsoParts{.year = 2024, .month = 1, .day = 1, .hhmm = 2400},
-                         QsoParts{.year = 2024, .month = 1, .day = 1, .hhmm = 1260},
-                         QsoParts{.year = 2024, .month = 0, .day = 0}}) {
-        EXPECT_EQ(QsoRecord(bad).time(), kNoTime) << bad.month << "/" << bad.day << " " << bad.hhmm;
-    }
-    EXPECT_EQ(QsoRecord(QsoParts{.year = 2024, .month = 2, .day = 29, .hhmm = 2359}).time(),
-              makeClockTime({2024, 2, 29, 23, 59, 0}));
-    QsoRecord q(QsoParts{.year = 2026, .month = 1, .day = 31, .hhmm = 1200});
-    q.setDate(2026, 2, 15);
-    EXPECT_EQ(q.time(), makeClockTime({2026, 2, 15, 12, 0, 0}));
-    q.setDate(2026, 2, 31);
-    EXPECT_EQ(q.time(), makeClockTime({2026, 3, 3, 12, 0, 0}));
-}
-
 TEST(QsoRecordTime, ARecordWithoutATime) {
     QsoRecord q;
     EXPECT_EQ(q.time(), -1);

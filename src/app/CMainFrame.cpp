@@ -34,6 +34,7 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     setStatusBar(statusBar_);
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
+    connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
     registerDocumentCommands(*commands_, doc, ui);
     registerEditingCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
@@ -94,8 +95,12 @@ void CMainFrame::onDocumentState() {
 }
 
 void CMainFrame::updateCaption() {
-    setWindowTitle(QString::fromStdString(doc_.title()) + QStringLiteral(" - ") +
-                   QString::fromLatin1(kAppTitle));
+    // "[*]" is where the window system marks an unsaved log; one in the path
+    // itself is doubled to stay text.
+    QString title = QString::fromStdString(doc_.title());
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
+    setWindowModified(doc_.isModified());
 }
 
 bool CMainFrame::event(QEvent* event) {

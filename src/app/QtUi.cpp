@@ -119,6 +119,9 @@ bool QtUi::runDialog(DialogForm& form) {
 
 void QtUi::beginWait() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The long walk that follows keeps the event loop waiting: first let the
+    // window repaint where a box just answered was, and show the cursor.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtUi::endWait() {

@@ -141,10 +141,15 @@ std::string logOpenFilter() {
     }
     std::string filter =
         std::string(fileKindLabel(KIND_QUOG_FILES)) + " (" + patterns + ")|" + patterns + "|";
-    for (int kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT, KIND_UNKNOWN}) {
+    for (int kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT}) {
         filter += kindFilterEntry(kind);
     }
-    return filter + "|";
+    // The logs of other programs by their usual names; what a file holds is
+    // still told by its content.
+    filter += std::string(fileKindLabel(KIND_CABRILLO)) + " (*.LOG;*.CBR)|*.LOG;*.CBR|";
+    filter += "N1MM File (*.TXT)|*.TXT|";
+    filter += std::string(fileKindLabel(KIND_ADI)) + " (*.ADI;*.ADX)|*.ADI;*.ADX|";
+    return filter + kindFilterEntry(KIND_UNKNOWN) + "|";
 }
 
 }  // namespace sorvak

@@ -175,12 +175,17 @@ bool saveModified(CSorvakDoc& doc, Ui& ui) {
     if (answer == Answer::No) {
         return true;
     }
-    // Yes saves as Save does: a log from a file that names no format Save
-    // writes (a Cabrillo or N1MM file, say) is offered the binary export.
-    if (answer == Answer::Yes && exportLog(doc, ui, savableKindOfTitle(doc).value_or(KIND_QGB))) {
-        doc.setModified(false);
+    if (answer == Answer::Cancel) {
+        return false;
     }
-    return false;
+    // Yes saves as Save does: a title that names no format Save writes (a
+    // Cabrillo or N1MM file that was opened, say) is offered the binary
+    // export. What was asked for goes on once the log is saved, and only then.
+    if (!exportLog(doc, ui, savableKindOfTitle(doc).value_or(KIND_QGB))) {
+        return false;
+    }
+    doc.setModified(false);
+    return true;
 }
 
 void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QMenu>
+#include <QWindow>
 #include <QtTest>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,11 @@ QString Window::cell(int row, int column) const {
 
 int Window::rowCount() const {
     return const_cast<CMainFrame&>(frame).view().model()->rowCount();
+}
+
+QString Window::caption() {
+    frame.winId();
+    return frame.windowHandle()->title();
 }
 
 QAction* Window::action(const char* name) {

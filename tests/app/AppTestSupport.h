@@ -28,6 +28,8 @@ struct Window {
     // The table's text of a cell.
     QString cell(int row, int column) const;
     int rowCount() const;
+    // The caption as the window system shows it, unsaved mark included.
+    QString caption();
     // Runs a main-menu entry by its object name, as a click would.
     void trigger(const char* name);
     QAction* action(const char* name);

@@ -19,7 +19,8 @@ class MainFrameTest : public QObject {
 
   private slots:
     void menuBarHoldsEveryEntryWithItsStartState();
-    void captionFollowsTheDocumentTitle();
+    void captionAndCountsFollowTheLog();
+    void exitClosesOnlyOnceAChangedLogIsSaved();
     void toolBarButtonsHaveTheirTipsAndState();
     void statusBarShowsReadyAndThePromptOfTheHighlightedEntry();
     void barEntriesToggleTheBarsAndTheirCheckMarks();
@@ -127,11 +128,43 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
     QCOMPARE(lines, expected);
 }
 
-void MainFrameTest::captionFollowsTheDocumentTitle() {
+void MainFrameTest::captionAndCountsFollowTheLog() {
+    QTemporaryDir dir;
     Window w;
-    QCOMPARE(w.frame.windowTitle(), QString("SORVAK - SORVAK"));
-    w.doc.setTitle("/logs/ログ.QGB");
-    QCOMPARE(w.frame.windowTitle(), QString("/logs/ログ.QGB - SORVAK"));
+    QCOMPARE(w.caption(), QString("SORVAK - SORVAK"));
+    w.doc.setTitle("/logs/ログ[*].QGB");
+    QCOMPARE(w.caption(), QString("/logs/ログ[*].QGB - SORVAK"));
+
+    std::string path = writeLog(dir, "a.qgb", numberedQsos(3));
+    FileLoad(w.doc, w.ui, path, LoadMode::Load);
+    w.doc.updateAllViews();
+    w.trigger("ID_EDIT_SELECT_ALL");
+    QCOMPARE(w.frame.mainStatusBar().countText(), QString("QSO数: 3  選択: 3"));
+    w.frame.view().clearSelection();
+    w.frame.view().selectRow(1);
+    w.ui.answers = {Answer::Ok};
+    w.trigger("ID_EDIT_DELETE");
+    QCOMPARE(w.frame.mainStatusBar().countText(), QString("QSO数: 2  選択: 0"));
+    QCOMPARE(w.caption(), QString::fromStdString(path + "* - SORVAK"));
+    w.trigger("ID_FILE_SAVE");
+    QCOMPARE(w.caption(), QString::fromStdString(path + " - SORVAK"));
+}
+
+void MainFrameTest::exitClosesOnlyOnceAChangedLogIsSaved() {
+    QTemporaryDir dir;
+    Window w;
+    std::string path = writeLog(dir, "a.qgb", numberedQsos(3));
+    FileLoad(w.doc, w.ui, path, LoadMode::Load);
+    w.doc.setModified();
+    w.frame.show();
+    w.ui.answers = {Answer::Yes, Answer::Yes};
+    w.trigger("ID_APP_EXIT");  // the save dialog cancelled
+    QVERIFY(w.frame.isVisible());
+    w.ui.paths.push_back(path);
+    w.trigger("ID_APP_EXIT");
+    QVERIFY(!w.frame.isVisible());
+    QVERIFY(!w.doc.isModified());
+    QCOMPARE(w.ui.events.size(), size_t{5});  // asked, cancelled, asked, saved, the QGB note
 }
 
 void MainFrameTest::toolBarButtonsHaveTheirTipsAndState() {

@@ -239,15 +239,37 @@ void QsoListTest::headerClickSortsOnlyColumnsWithAKey() {
         clickHeader(w.frame.view(), column);
     }
     QVERIFY(w.ui.events.empty());
+    QHeaderView* header = w.frame.view().horizontalHeader();
+    QVERIFY(!header->isSortIndicatorShown());
     w.ui.answers = {Answer::Cancel, Answer::Ok};
     clickHeader(w.frame.view(), 16);
     QCOMPARE(callSigns(w.doc), (QStringList{"JA1AA", "JA1AB", "JA1AC", "JA1AD"}));
+    QVERIFY(!header->isSortIndicatorShown());
     clickHeader(w.frame.view(), 16);
     QCOMPARE(callSigns(w.doc), (QStringList{"JA1AB", "JA1AC", "JA1AD", "JA1AA"}));
     QCOMPARE(w.cell(1, 3), QString("JA1AC"));
     const Message& asked = w.ui.events.back().message;
     QCOMPARE(asked.text, std::string("この列でソートしますか?"));
     QCOMPARE(asked.buttons, Buttons::OkCancel);
+    // The indicator shows the order while the list keeps it: a delete keeps
+    // it, a sort from the menu does not.
+    auto indicator = [header] {
+        return header->isSortIndicatorShown()
+                   ? QString("%1 %2")
+                         .arg(header->sortIndicatorSection())
+                         .arg(header->sortIndicatorOrder() == Qt::DescendingOrder ? "down" : "up")
+                   : QString("none");
+    };
+    QCOMPARE(indicator(), QString("16 down"));
+    w.ui.answers = {Answer::Cancel};
+    clickHeader(w.frame.view(), 2);
+    QCOMPARE(indicator(), QString("16 down"));
+    w.frame.view().selectRow(0);
+    w.ui.answers = {Answer::Ok};
+    w.trigger("ID_EDIT_DELETE");
+    QCOMPARE(indicator(), QString("16 down"));
+    w.trigger("ID_SORT_TIME");
+    QCOMPARE(indicator(), QString("none"));
 }
 
 void QsoListTest::droppedFilesLoadOnlyOne() {
@@ -260,7 +282,7 @@ void QsoListTest::droppedFilesLoadOnlyOne() {
     QCOMPARE(w.rowCount(), 0);
     drop(w.frame.view(), {QString::fromStdString(second)});
     QCOMPARE(w.rowCount(), 5);
-    QCOMPARE(w.frame.windowTitle(), QString::fromStdString(second + " - SORVAK"));
+    QCOMPARE(w.caption(), QString::fromStdString(second + " - SORVAK"));
 }
 
 void QsoListTest::contextMenuFollowsTheSelection() {

@@ -62,7 +62,8 @@ TEST_F(LoadCommands, OpenShowsTheLogDialogAndLoads) {
     EXPECT_EQ(ui.events[0].dialog.filter,
               "Quog関連のﾌｧｲﾙ (*.QGB;*.ALL;*.TXT)|*.QGB;*.ALL;*.TXT|Quog for Windows "
               "ﾊﾞｲﾅﾘﾌｧｲﾙ (*.QGB)|*.QGB|Quog for Windows ﾃｷｽﾄﾌｧｲﾙ (*.ALL)|*.ALL|Quog for DOS "
-              "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|すべてのﾌｧｲﾙ (*.*)|*.*||");
+              "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ (*.LOG;*.CBR)|*.LOG;*.CBR|N1MM File "
+              "(*.TXT)|*.TXT|ADIFﾌｧｲﾙ (*.ADI;*.ADX)|*.ADI;*.ADX|すべてのﾌｧｲﾙ (*.*)|*.*||");
     EXPECT_EQ(test::callSigns(doc), (std::vector<std::string>{"JA1AA", "JA1BB"}));
     EXPECT_EQ(doc.title(), path);
     EXPECT_EQ(doc.contest().stationCall, "JA1ZZZ");

@@ -202,7 +202,7 @@ TEST_F(SaveCommands, TheTitlesOwnFormatIsProposedAsTheTitleIsSpelled) {
     std::string big = titledFile("big.qgb", "old");
     ui.answers = {Answer::Yes};
     ui.paths.push_back(big);
-    EXPECT_FALSE(saveModified(doc, ui));
+    EXPECT_TRUE(saveModified(doc, ui));
     EXPECT_EQ(conversation(ui)[1], binaryDialog(big));
     EXPECT_EQ(test::readFile(big), writeBinaryLog(doc));
     EXPECT_FALSE(std::filesystem::exists(dir.file("big.QGB")));
@@ -379,7 +379,7 @@ TEST_F(SaveCommands, SaveModifiedAsksOnlyForAModifiedLogWithQsos) {
     EXPECT_TRUE(doc.isModified());
 }
 
-TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
+TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndGoesOnOnlyOnceSaved) {
     struct Case {
         std::string name;
         std::vector<std::string> dialogs;  // the save dialogs shown after the question
@@ -396,17 +396,21 @@ TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
         ScriptedUi asked;
         asked.answers = {Answer::Yes};
         titledFile(c.name);
-        EXPECT_FALSE(saveModified(doc, asked)) << c.name;
+        EXPECT_FALSE(saveModified(doc, asked)) << c.name;  // the save dialog cancelled
         std::vector<std::string> after = conversation(asked);
         after.erase(after.begin());
         EXPECT_EQ(after, c.dialogs) << c.name;
     }
     ScriptedUi untitled;
-    untitled.answers = {Answer::Yes};
+    untitled.answers = {Answer::Yes, Answer::Yes};
     doc.setTitle("SORVAK");
+    std::string unwritable = dir.file("no-such-folder/SORVAK.QGB");
     std::string out = dir.file("SORVAK.QGB");
-    untitled.paths.push_back(out);
+    untitled.paths = {unwritable, out};
     EXPECT_FALSE(saveModified(doc, untitled));
+    EXPECT_EQ(conversation(untitled).back(), writeFailed(unwritable));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(saveModified(doc, untitled));
     EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
     EXPECT_FALSE(doc.isModified());
 }

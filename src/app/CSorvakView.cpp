@@ -167,7 +167,7 @@ void CSorvakView::refresh(std::optional<int> focusRow, bool orderKept) {
     int rows = static_cast<int>(doc_.count());
     model_->setRowCount(rows);
     fitColumns();
-    if (!orderKept) {
+    if (!orderKept || rows == 0) {
         sortedColumn_.reset();
     }
     showSortIndicator();
@@ -275,10 +275,12 @@ void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 QModelIndex CSorvakView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    // Home and End go to the first and last QSO, as in a list, not to the
-    // first and last cell of the row.
-    if (action == MoveHome || action == MoveEnd) {
-        modifiers |= Qt::ControlModifier;
+    // Home and End go to the first and last QSO, as in a list, and stay in
+    // the column, so the list does not scroll sideways to the row's end.
+    int rows = model_->rowCount();
+    if ((action == MoveHome || action == MoveEnd) && rows > 0) {
+        return model_->index(action == MoveHome ? 0 : rows - 1,
+                             std::max(currentIndex().column(), 0));
     }
     return QTableView::moveCursor(action, modifiers);
 }

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -366,6 +367,9 @@ void QsoListTest::homeAndEndSelectTheFirstAndLastQso() {
     QTest::keyClick(&view, Qt::Key_End);
     QCOMPARE(view.selectedRowList(), std::vector<size_t>{4});
     QCOMPARE(view.cursorRow(), std::optional<size_t>(4));
+    // The row number stays in sight: the list is not scrolled to the Memo column.
+    QVERIFY(view.horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
     QTest::keyClick(&view, Qt::Key_Home);
     QCOMPARE(view.selectedRowList(), std::vector<size_t>{0});
     QCOMPARE(view.cursorRow(), std::optional<size_t>(0));

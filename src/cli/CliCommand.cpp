@@ -131,6 +131,9 @@ std::optional<int> CliRun::refuseCabrilloHeader(const CliArguments& args) {
     if (auto failure = form.check()) {
         return fail(failure->message);
     }
+    if (!acceptCabrilloHeader(form.header(), form.fileVersion(), ui_)) {
+        return 1;
+    }
     form.apply(doc_);
     return std::nullopt;
 }

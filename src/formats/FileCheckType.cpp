@@ -8,6 +8,7 @@
 
 #include "formats/AdifDetection.h"
 #include "formats/LogSource.h"
+#include "formats/N1mmColumns.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -43,6 +44,18 @@ bool hasN1mmCreatedBy(LogSource& source) {
     std::string line;
     while (source.readRawLine(line)) {
         if (startsWith(line, "CREATED-BY: N1MM Logger ")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The column heading of the N1MM Logger generic files written today.
+bool hasN1mmColumnHeading(LogSource& source) {
+    source.rewind();
+    std::string line;
+    while (source.readLine(line)) {
+        if (N1mmColumns::of(line)) {
             return true;
         }
     }
@@ -99,6 +112,9 @@ FileKind FileCheckType(LogSource& source, Ui& ui) {
     }
     if (FileKind adif = adifKindOf(source); adif != KIND_UNKNOWN) {
         return adif;
+    }
+    if (hasN1mmColumnHeading(source)) {
+        return KIND_N1MM;
     }
     if (!source.failed()) {
         ui.tell("ファイルの形式が不明です。");

@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "editing/CabrilloHeaderForm.h"
 #include "editing/JarlLogForm.h"
+#include "formats/CabrilloWriter.h"
 #include "formats/LogFolder.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
@@ -85,6 +87,9 @@ bool writable(const CSorvakDoc& doc, Ui& ui, FileKind kind) {
 bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path) {
     if (!writable(doc, ui, kind)) {
         return false;
+    }
+    if (std::optional<std::string> caution = writeCaution(doc, kind)) {
+        ui.tell(*caution);
     }
     std::string note;
     std::optional<std::string> bytes = writeLogFile(doc, kind, &note);
@@ -188,12 +193,32 @@ bool saveModified(CSorvakDoc& doc, Ui& ui) {
     return true;
 }
 
+bool acceptCabrilloHeader(const CabrilloHeader& header, int version, Ui& ui) {
+    std::vector<std::string> tags = nonAsciiCabrilloTags(header, version);
+    if (tags.empty()) {
+        return true;
+    }
+    std::string names;
+    for (const std::string& tag : tags) {
+        names += (names.empty() ? "" : ", ") + tag + ":";
+    }
+    Message question{
+        names +
+            " にASCII以外の文字があります。\nｺﾝﾃｽﾄの受付で受け付けられないことがあります。"
+            "\nこのまま書き出しますか?\n\"いいえ\"を選択した場合は、入力に戻ります。",
+        Buttons::YesNo, Icon::Exclamation, Answer::No};
+    return ui.ask(question) == Answer::Yes;
+}
+
 void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     CabrilloHeaderForm form = CabrilloHeaderForm::prefilledFrom(doc);
-    if (ui.runDialog(form)) {
-        form.apply(doc);
-        exportLog(doc, ui, KIND_CABRILLO);
-    }
+    do {
+        if (!ui.runDialog(form)) {
+            return;
+        }
+    } while (!acceptCabrilloHeader(form.header(), form.fileVersion(), ui));
+    form.apply(doc);
+    exportLog(doc, ui, KIND_CABRILLO);
 }
 
 void onExportJarl(CSorvakDoc& doc, Ui& ui) {

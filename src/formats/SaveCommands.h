@@ -9,6 +9,7 @@ namespace sorvak {
 
 class CSorvakDoc;
 class Ui;
+struct CabrilloHeader;
 
 // "上書き保存(&S)": writes the log over the file it came from.
 void onFileSave(CSorvakDoc& doc, Ui& ui);
@@ -22,12 +23,16 @@ bool saveModified(CSorvakDoc& doc, Ui& ui);
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind);
 // "Cabrilloフォーマットファイル(&C)": the header dialog, then the export.
 void onExportCabrillo(CSorvakDoc& doc, Ui& ui);
+// Before a Cabrillo header with values that are not ASCII is written: asks
+// whether to write it all the same; true when it may be written.
+bool acceptCabrilloHeader(const CabrilloHeader& header, int version, Ui& ui);
 // "JARL電子ログ(&J)...": the JARL electronic log dialog, then the export.
 void onExportJarl(CSorvakDoc& doc, Ui& ui);
 
 // The last step of every save and export: writes the log in `kind`'s format
-// over `path` without ever leaving it half-written and tells the user when
-// that failed; true when it succeeded. The modified flag is the caller's.
+// over `path` without ever leaving it half-written (after telling what the
+// user should know first, see writeCaution) and tells the user when that
+// failed; true when it succeeded. The modified flag is the caller's.
 bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path);
 
 // The format Save writes over the title: that of the file the log was read

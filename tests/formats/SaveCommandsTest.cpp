@@ -455,3 +455,50 @@ TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
 
 }  // namespace
 }  // namespace sorvak
+
+namespace sorvak {
+namespace {
+
+// A name in kanji is not refused, but the user may go back to the dialog
+// before it reaches a sponsor; incomplete lines are told before writing.
+TEST_F(SaveCommands, TheCabrilloExportWarnsOfKanjiAndIncompleteLinesAndWrites) {
+    int shown = 0;
+    ui.dialogHandler = [&shown](DialogForm& form) {
+        auto& header = dynamic_cast<CabrilloHeaderForm&>(form);
+        if (shown++ == 0) {
+            header.contest = "ALLJA1";
+            header.callSign = "JA1ZZZ";
+            header.name = "山田 太郎";
+            header.address = "東京都";
+        } else {
+            EXPECT_EQ(header.name, "山田 太郎");  // as the user left it
+            header.name = "Taro Yamada";
+        }
+        return true;
+    };
+    ui.answers = {Answer::No, Answer::Yes};
+    doc.at(1).setCallSign("");
+    std::string out = dir.file("log.CBR");
+    ui.paths.push_back(out);
+    onExportCabrillo(doc, ui);
+    const std::string question =
+        "message|%s にASCII以外の文字があります。\n"
+        "ｺﾝﾃｽﾄの受付で受け付けられないことがあります。\nこのまま書き出しますか?\n"
+        "\"いいえ\"を選択した場合は、入力に戻ります。|2|1|3";
+    auto asked = [&question](const std::string& tags) {
+        std::string text = question;
+        return text.replace(text.find("%s"), 2, tags);
+    };
+    std::vector<std::string> said = conversation(ui);
+    ASSERT_EQ(said.size(), 6u);
+    EXPECT_EQ(said[0], "dialog");
+    EXPECT_EQ(said[1], asked("NAME:, ADDRESS:"));
+    EXPECT_EQ(said[2], "dialog");
+    EXPECT_EQ(said[3], asked("ADDRESS:"));
+    EXPECT_EQ(said[5], tell(cabrilloIncompleteLines(doc).value()));
+    EXPECT_EQ(doc.cabrilloHeader().name, "Taro Yamada");
+    EXPECT_EQ(test::readFile(out), writeCabrillo(doc));
+}
+
+}  // namespace
+}  // namespace sorvak

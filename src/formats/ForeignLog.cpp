@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "formats/LoadContext.h"
+#include "formats/LogSource.h"
 #include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
@@ -70,6 +71,9 @@ void ForeignLoadNotes::finish(LoadContext& context) const {
     ContestInfo& contest = context.doc.contest();
     if (context.mode == LoadMode::Load) {
         contest.utcFlag = 1;
+    }
+    if (context.source.failed()) {
+        return;  // the load is refused, and the user told why
     }
     if (unread_ > 0) {
         context.ui.tell(

@@ -157,7 +157,7 @@ TEST_F(CabrilloReader, ALoadIsUtcAndAnAppendToAJstLogSaysSo) {
         "QSO: 21008 CW 2024-07-13 1200 N9ZZ 599 08 JR1XYZ 599 45 1\r\n"
         "QSO: 21008 CW 2024-07-13 1203 N9ZZ 599 08 NP4X 599 11 1\r\n";
     std::string path = dir.write("iaru.log", file);
-    ASSERT_TRUE(FileLoad(doc, ui, path, LoadMode::Load));
+    ASSERT_TRUE(FileLoad(doc, ui, path, LoadMode::Load)->taken);
     EXPECT_EQ(doc.contest().utcFlag, 1);
     std::string adif = writeLogFile(doc, KIND_ADI).value();
     EXPECT_NE(adif.find("<QSO_DATE:8>20240713 <TIME_ON:6>120000"), std::string::npos) << adif;

@@ -82,7 +82,7 @@ TEST_F(N1mmReader, TodaysGenericFileIsKnownByItsHeadingAndReadByItsColumns) {
         "20190907 1415     1830.50   CW S59ABC        599 002 JN76TO  OE9XYZ/P         579 014 "
         "JN47AA    12 weak signal\r\n"
         "20190907 1420   432100,00  LSB S59ABC         59 003 JN76TO\r\n");
-    ASSERT_EQ(FileLoad(doc, ui, path, LoadMode::Load), KIND_N1MM);
+    ASSERT_EQ(FileLoad(doc, ui, path, LoadMode::Load)->kind, KIND_N1MM);
     EXPECT_EQ(doc.contest().utcFlag, 1);
     EXPECT_EQ(described(),
               (std::vector<std::string>{

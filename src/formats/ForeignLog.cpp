@@ -77,8 +77,8 @@ void ForeignLoadNotes::finish(LoadContext& context) const {
     }
     if (unread_ > 0) {
         context.ui.tell(
-            formatText("読み込めないQSO行が%d行あります。最初は%"
-                       "d行目です。\nこれらの行は読み込みませんでした。",
+            formatText("読み込めないQSO行が%d行あります。最初は%d行目です。\n"
+                       "これらの行は読み込みませんでした。",
                        unread_, firstUnread_));
     }
     tellBandsUnset(context.ui, bandsUnset_);

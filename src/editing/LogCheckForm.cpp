@@ -1,27 +1,17 @@
 #include "editing/LogCheckForm.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "editing/FieldChecks.h"
 #include "model/CSorvakDoc.h"
+#include "reports/LogCheckText.h"
 
 namespace sorvak {
 namespace {
 
 constexpr const char* kMomentMessage = "日時は YYYY-MM-DD HH:MM の形で入力してください。";
+constexpr const char* kMomentFormat = "%04d-%02d-%02d %02d:%02d";
 constexpr const char* kOrderMessage = "終了日時は開始日時より後にしてください。";
-
-std::string momentText(int32_t time) {
-    std::optional<ClockParts> parts = breakDownClockTime(time);
-    if (!parts) {
-        return "";
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", parts->year, parts->month,
-                  parts->day, parts->hour, parts->minute);
-    return text;
-}
 
 std::string_view trimmed(std::string_view text) {
     size_t first = text.find_first_not_of(" \t");
@@ -73,10 +63,9 @@ LogCheckForm LogCheckForm::prefilledFrom(const CSorvakDoc& doc, const LogCheckSe
         }
     }
     LogCheckForm form;
-    form.start = momentText(kept.start != kNoTime ? kept.start : first);
-    form.end = momentText(kept.end != kNoTime ? kept.end
-                          : last == kNoTime   ? kNoTime
-                                              : last / 60 * 60 + 60);
+    int32_t afterLast = last == kNoTime ? kNoTime : last / 60 * 60 + 60;
+    form.start = clockTimeText(kept.start != kNoTime ? kept.start : first, kMomentFormat);
+    form.end = clockTimeText(kept.end != kNoTime ? kept.end : afterLast, kMomentFormat);
     form.offTime = std::to_string(kept.offTimeMinutes);
     form.breakCounting = kept.breakCounting;
     form.maxHours = std::to_string(kept.maxHours);

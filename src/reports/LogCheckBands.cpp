@@ -1,11 +1,11 @@
 // Band changes per transmitter: per clock hour, and bands left too soon.
-#include <cstdio>
 #include <map>
 #include <set>
 
 #include "model/Vocabulary.h"
 #include "reports/BandChanges.h"
 #include "reports/LogCheckParts.h"
+#include "reports/LogCheckText.h"
 
 namespace sorvak::logcheck {
 namespace {
@@ -15,25 +15,14 @@ std::string bandLabel(const QsoRecord& qso) {
     return band == "10G" ? "10 GHz" : band + " MHz";
 }
 
-std::string hourText(int32_t hour) {
-    std::optional<ClockParts> parts = breakDownClockTime(hour);
-    if (!parts) {
-        return "";
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d時台", parts->year, parts->month,
-                  parts->day, parts->hour);
-    return text;
-}
-
 void checkTransmitter(const CheckInput& input, Findings& findings,
                       const std::vector<size_t>& rows) {
     const CSorvakDoc::QsoList& qsos = input.qsos;
     std::vector<BandChange> changes = bandChanges(qsos, rows);
     std::string tx = transmitterText(input, qsos[rows.front()]->txNumber());
     for (HourOfChanges& hour : changesPerHour(qsos, changes)) {
-        std::string text = tx + hourText(hour.hour) + "のバンドチェンジ " +
-                           std::to_string(hour.rows.size()) + " 回";
+        std::string text = tx + clockTimeText(hour.hour, "%04d/%02d/%02d %02d時台") +
+                           "のバンドチェンジ " + std::to_string(hour.rows.size()) + " 回";
         findings.onRows(CheckKind::BandChange, CheckLevel::Information, std::move(hour.rows),
                         std::move(text));
     }

@@ -36,6 +36,7 @@ void checkCallSigns(const CheckInput& input, Findings& findings) {
     // The rows of each call the list lacks, in the order the calls first appear.
     constexpr size_t kListed = static_cast<size_t>(-1);
     TextMap<size_t> groupOf;
+    groupOf.reserve(input.qsos.size());
     std::vector<std::vector<size_t>> groups;
     for (size_t row = 0; row < input.qsos.size(); ++row) {
         const std::string& call = input.qsos[row]->callSign();

@@ -96,8 +96,11 @@ bool receivedSerials(const CSorvakDoc::QsoList& qsos,
     size_t numbered = 0;
     size_t differing = 0;
     for (const std::vector<size_t>& rows : stations) {
+        if (rows.size() < 2) {
+            continue;
+        }
         std::string first = digitsOf(qsos[rows.front()]->rcvd());
-        if (rows.size() < 2 || first.empty()) {
+        if (first.empty()) {
             continue;
         }
         ++numbered;
@@ -114,6 +117,7 @@ bool receivedSerials(const CSorvakDoc::QsoList& qsos,
 // sends one, or when the stations' numbers look like one.
 void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial) {
     TextMap<size_t> stationOf;
+    stationOf.reserve(input.qsos.size());
     std::vector<std::vector<size_t>> stations;
     for (size_t row = 0; row < input.qsos.size(); ++row) {
         const QsoRecord& qso = *input.qsos[row];
@@ -128,6 +132,9 @@ void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial)
     }
     bool serial = sentSerial || receivedSerials(input.qsos, stations);
     for (const std::vector<size_t>& rows : stations) {
+        if (rows.size() < 2) {
+            continue;
+        }
         ValueGroups values;
         for (size_t row : rows) {
             addTo(values, comparedExchange(input.qsos[row]->rcvd(), serial), row);
@@ -157,14 +164,18 @@ void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial)
     }
 }
 
-// Gaps and repeats in one transmitter's serial numbers.
-void checkSerials(const CheckInput& input, Findings& findings,
-                  std::vector<std::pair<long long, size_t>>& numbers) {
+using Serials = std::vector<std::pair<long long, size_t>>;  // number and row
+
+// Gaps and repeats in one sequence of serial numbers, of the whole log or of
+// one transmitter.
+void checkSerials(const CheckInput& input, Findings& findings, Serials& numbers,
+                  bool perTransmitter) {
     std::sort(numbers.begin(), numbers.end());
     for (size_t i = 1; i < numbers.size(); ++i) {
         auto [before, beforeRow] = numbers[i - 1];
         auto [number, row] = numbers[i];
-        std::string tx = transmitterText(input, input.qsos[row]->txNumber());
+        std::string tx =
+            perTransmitter ? transmitterText(input, input.qsos[row]->txNumber()) : std::string();
         if (number == before) {
             size_t last = i;
             while (last + 1 < numbers.size() && numbers[last + 1].first == number) {
@@ -281,16 +292,27 @@ void checkExchanges(const CheckInput& input, Findings& findings) {
     std::optional<std::string_view> serialFixed = serialFixedPart(input, sentCount);
     checkUnlikeSent(input, findings, serialFixed);
     if (serialFixed) {
-        std::map<int, std::vector<std::pair<long long, size_t>>> byTransmitter;
+        // One sequence for the station, or one per transmitter: whichever
+        // fits the log better.
+        Serials all;
+        std::map<int, Serials> byTransmitter;
         for (size_t row = 0; row < input.qsos.size(); ++row) {
             std::optional<Serial> serial = serialOf(input.qsos[row]->sent());
             if (serial && serial->fixed == *serialFixed) {
+                all.emplace_back(serial->number, row);
                 byTransmitter[input.qsos[row]->txNumber()].emplace_back(serial->number, row);
             }
         }
-        for (auto& [tx, numbers] : byTransmitter) {
-            checkSerials(input, findings, numbers);
+        Findings whole(input.qsos);
+        checkSerials(input, whole, all, false);
+        Findings each(input.qsos);
+        if (input.severalTransmitters) {
+            for (auto& [tx, numbers] : byTransmitter) {
+                checkSerials(input, each, numbers, true);
+            }
         }
+        findings.append(
+            std::move(!input.severalTransmitters || whole.size() <= each.size() ? whole : each));
     }
     checkReceived(input, findings, serialFixed.has_value());
 }

@@ -36,6 +36,9 @@ class Findings {
     }
     // A finding about the whole log.
     void onLog(CheckKind kind, CheckLevel level, std::string text);
+    // Takes the findings of `other`.
+    void append(Findings&& other);
+    size_t size() const { return findings_.size(); }
 
     // The findings about the whole log first, then by their row and kind.
     std::vector<CheckFinding> sorted() &&;

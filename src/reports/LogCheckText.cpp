@@ -43,12 +43,8 @@ std::array<std::string, kLogCheckColumnCount> findingCells(const CheckFinding& f
         cells[0] = std::to_string(finding.rows.front() + 1);
     }
     if (std::optional<ClockParts> parts = breakDownClockTime(finding.time)) {
-        char date[16];
-        char time[8];
-        std::snprintf(date, sizeof date, "%04d/%02d/%02d", parts->year, parts->month, parts->day);
-        std::snprintf(time, sizeof time, "%02d:%02d", parts->hour, parts->minute);
-        cells[1] = date;
-        cells[2] = time;
+        cells[1] = formatText("%04d/%02d/%02d", parts->year, parts->month, parts->day);
+        cells[2] = formatText("%02d:%02d", parts->hour, parts->minute);
     }
     cells[3] = finding.callSign;
     cells[4] = std::string(checkKindName(finding.kind)) +
@@ -84,6 +80,17 @@ std::string logCheckText(const LogCheckResult& result, const std::string& logTit
         text += line + "  " + cells.back() + "\n";
     }
     return withCrLf(utf8ToCp932(text));
+}
+
+std::string clockTimeText(int32_t time, const char* format) {
+    std::optional<ClockParts> parts = breakDownClockTime(time);
+    if (!parts) {
+        return "";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, format, parts->year, parts->month, parts->day, parts->hour,
+                  parts->minute);
+    return text;
 }
 
 std::string logCheckFileName(const std::string& logTitle) {

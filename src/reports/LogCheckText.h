@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "reports/LogCheck.h"
@@ -24,6 +25,11 @@ std::array<std::string, kLogCheckColumnCount> findingCells(const CheckFinding& f
 // The findings as "テキストで保存(&S)..." writes them (CP932, CR LF): a title
 // line naming the log, the summary, and the table in aligned columns.
 std::string logCheckText(const LogCheckResult& result, const std::string& logTitle);
+
+// A clock time through a printf format that takes the year, month, day,
+// hour and minute, in this order (it may leave out the last ones); empty
+// for no time.
+std::string clockTimeText(int32_t time, const char* format);
 
 // The name the save dialog proposes: the log's path with "_CHECK.TXT" in
 // place of its extension.

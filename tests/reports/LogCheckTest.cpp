@@ -152,6 +152,23 @@ TEST_F(LogCheckTest, ASentSerialWithAGapAndARepeat) {
                "違います"}));
 }
 
+TEST_F(LogCheckTest, SerialsSharedByTransmittersOrEachTheirOwn) {
+    // One sequence for the station, whatever transmitter made the QSO.
+    for (int i = 1; i <= 6; ++i) {
+        add(1, 1000 + i, "JA1A" + std::string(1, char('A' + i))).setSent(std::to_string(i));
+        doc.at(doc.count() - 1).setTxNumber(i % 2);
+    }
+    EXPECT_EQ(found(CheckKind::SentExchange), Lines{});
+    // A sequence per transmitter, one of them with a gap.
+    for (int i = 0; i < 6; ++i) {
+        doc.at(static_cast<size_t>(i)).setSent(std::to_string(i < 3 ? i + 1 : i == 5 ? 4 : i - 2));
+        doc.at(static_cast<size_t>(i)).setTxNumber(i < 3 ? 0 : 1);
+    }
+    EXPECT_EQ(
+        found(CheckKind::SentExchange),
+        Lines{"6 送信ナンバー: 送信機 1: 送信ナンバー 3 がありません (2 は Line 5、4 は Line 6)"});
+}
+
 TEST_F(LogCheckTest, SentExchangesEmptyOrUnlikeTheRest) {
     for (int i = 0; i < 6; ++i) {
         add(1, 1000 + i, "JA1A" + std::string(1, char('A' + i)));

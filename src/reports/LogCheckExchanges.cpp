@@ -1,6 +1,5 @@
 // The received exchange of each station and the exchange the log sends.
 #include <algorithm>
-#include <iterator>
 #include <map>
 
 #include "reports/LogCheckParts.h"
@@ -65,11 +64,24 @@ void byFrequency(ValueGroups& groups) {
     });
 }
 
+// Which numbers the comparison of received exchanges leaves out.
+enum class Numbers {
+    Kept,
+    LeftOut,       // the exchange carries a serial number
+    SerialsAlike,  // exchanges that are only a number are serial numbers
+};
+
+// Digits, perhaps with blanks: an exchange that is only a number.
+bool isNumber(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), isDigit) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || isBlank(c); });
+}
+
 // The exchange as compared: without blanks around it, and without its
-// numbers when the exchange carries a serial.
-std::string comparedExchange(std::string_view rcvd, bool serial) {
+// numbers where they are serial numbers.
+std::string comparedExchange(std::string_view rcvd, Numbers numbers) {
     rcvd = trimBlanks(rcvd);
-    if (!serial) {
+    if (numbers == Numbers::Kept || (numbers == Numbers::SerialsAlike && !isNumber(rcvd))) {
         return std::string(rcvd);
     }
     std::string text;
@@ -81,31 +93,23 @@ std::string comparedExchange(std::string_view rcvd, bool serial) {
     return std::string(trimBlanks(text));
 }
 
-std::string digitsOf(std::string_view text) {
-    std::string digits;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(digits), isDigit);
-    return digits;
-}
-
-// True when the numbers the stations sent look like serial numbers: most of
-// the stations worked more than once with a number in their exchange sent a
-// different number each time.
+// True when the stations whose exchange is only a number look like sending
+// serial numbers: most of those worked more than once sent another number
+// each time (DX stations in a contest where the others send their state).
 bool receivedSerials(const CSorvakDoc::QsoList& qsos,
                      const std::vector<std::vector<size_t>>& stations) {
     constexpr size_t kFewestStations = 2;
     size_t numbered = 0;
     size_t differing = 0;
     for (const std::vector<size_t>& rows : stations) {
-        if (rows.size() < 2) {
-            continue;
-        }
-        std::string first = digitsOf(qsos[rows.front()]->rcvd());
-        if (first.empty()) {
+        auto rcvd = [&](size_t row) { return trimBlanks(qsos[row]->rcvd()); };
+        if (rows.size() < 2 || !std::all_of(rows.begin(), rows.end(),
+                                            [&](size_t row) { return isNumber(rcvd(row)); })) {
             continue;
         }
         ++numbered;
         if (std::any_of(rows.begin() + 1, rows.end(),
-                        [&](size_t row) { return digitsOf(qsos[row]->rcvd()) != first; })) {
+                        [&](size_t row) { return rcvd(row) != rcvd(rows.front()); })) {
             ++differing;
         }
     }
@@ -113,8 +117,8 @@ bool receivedSerials(const CSorvakDoc::QsoList& qsos,
 }
 
 // Stations whose exchange differs between their QSOs. Numbers are left out
-// of the comparison when the exchange carries serial numbers: when the log
-// sends one, or when the stations' numbers look like one.
+// of the comparison when the log sends a serial number, and exchanges that
+// are only a number when the stations' numbers look like serials.
 void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial) {
     TextMap<size_t> stationOf;
     stationOf.reserve(input.qsos.size());
@@ -130,14 +134,16 @@ void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial)
         }
         stations[it->second].push_back(row);
     }
-    bool serial = sentSerial || receivedSerials(input.qsos, stations);
+    Numbers numbers = sentSerial                              ? Numbers::LeftOut
+                      : receivedSerials(input.qsos, stations) ? Numbers::SerialsAlike
+                                                              : Numbers::Kept;
     for (const std::vector<size_t>& rows : stations) {
         if (rows.size() < 2) {
             continue;
         }
         ValueGroups values;
         for (size_t row : rows) {
-            addTo(values, comparedExchange(input.qsos[row]->rcvd(), serial), row);
+            addTo(values, comparedExchange(input.qsos[row]->rcvd(), numbers), row);
         }
         if (values.size() < 2) {
             continue;

@@ -125,16 +125,20 @@ TEST_F(LogCheckTest, AStationWhoseNumberDiffersBetweenBands) {
 }
 
 TEST_F(LogCheckTest, ReceivedSerialNumbersAreNotCompared) {
-    // Every station worked twice gave another number: the numbers are serials.
+    // Every station worked twice with only a number gave another one: serials.
     add(1, 1000, "W1AW").setRcvd("15");
     add(1, 1100, "W1AW", "14").setRcvd("140");
     add(1, 1000, "K1ZZ").setRcvd("3");
     add(1, 1100, "K1ZZ", "14").setRcvd("90");
     add(1, 1200, "K3ZZ").setRcvd("PA");
     add(1, 1300, "K3ZZ", "14").setRcvd("CA");
+    add(1, 1400, "JA1ABC");  // a number with more than digits is compared whole
+    add(1, 1500, "JA1ABC", "14").setRcvd("11H");
     EXPECT_EQ(
         found(CheckKind::Exchange),
-        (Lines{"6 受信ナンバー: 'K3ZZ' の受信ナンバーが違います: 'PA' (Line 5)、'CA' (Line 6)"}));
+        (Lines{"6 受信ナンバー: 'K3ZZ' の受信ナンバーが違います: 'PA' (Line 5)、'CA' (Line 6)",
+               "8 受信ナンバー: 'JA1ABC' の受信ナンバーが違います: '10H' (Line 7)、'11H' "
+               "(Line 8)"}));
 }
 
 TEST_F(LogCheckTest, ASentSerialWithAGapAndARepeat) {

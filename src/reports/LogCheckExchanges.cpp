@@ -64,61 +64,72 @@ void byFrequency(ValueGroups& groups) {
     });
 }
 
-// Which numbers the comparison of received exchanges leaves out.
-enum class Numbers {
-    Kept,
-    LeftOut,       // the exchange carries a serial number
-    SerialsAlike,  // exchanges that are only a number are serial numbers
-};
-
-// Digits, perhaps with blanks: an exchange that is only a number.
-bool isNumber(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), isDigit) &&
-           std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || isBlank(c); });
+// The blank-separated items of an exchange: "050 B 54 OH" has four.
+std::vector<std::string_view> itemsOf(std::string_view exchange) {
+    std::vector<std::string_view> items;
+    for (std::string_view item = takeItem(exchange); !item.empty(); item = takeItem(exchange)) {
+        items.push_back(item);
+    }
+    return items;
 }
 
-// The exchange as compared: without blanks around it, and without its
-// numbers where they are serial numbers.
-std::string comparedExchange(std::string_view rcvd, Numbers numbers) {
-    rcvd = trimBlanks(rcvd);
-    if (numbers == Numbers::Kept || (numbers == Numbers::SerialsAlike && !isNumber(rcvd))) {
-        return std::string(rcvd);
-    }
-    std::string text;
-    for (char c : rcvd) {
-        if (!isDigit(c) && !(isBlank(c) && (text.empty() || text.back() == ' '))) {
-            text += isBlank(c) ? ' ' : c;
-        }
-    }
-    return std::string(trimBlanks(text));
+bool isNumber(std::string_view item) {
+    return std::all_of(item.begin(), item.end(), isDigit);
 }
 
-// True when the stations whose exchange is only a number look like sending
-// serial numbers: most of those worked more than once sent another number
-// each time (DX stations in a contest where the others send their state).
-bool receivedSerials(const CSorvakDoc::QsoList& qsos,
-                     const std::vector<std::vector<size_t>>& stations) {
+// The places in the exchange where the stations send serial numbers: most
+// stations worked more than once that had a number there sent another one
+// each time (the serial of "050 B 54 OH", a DX station's number where the
+// others send their state), while a zone or a check stays the same.
+std::vector<bool> serialPlaces(const CSorvakDoc::QsoList& qsos,
+                               const std::vector<std::vector<size_t>>& stations) {
     constexpr size_t kFewestStations = 2;
-    size_t numbered = 0;
-    size_t differing = 0;
+    std::vector<size_t> numbered;
+    std::vector<size_t> differing;
     for (const std::vector<size_t>& rows : stations) {
-        auto rcvd = [&](size_t row) { return trimBlanks(qsos[row]->rcvd()); };
-        if (rows.size() < 2 || !std::all_of(rows.begin(), rows.end(),
-                                            [&](size_t row) { return isNumber(rcvd(row)); })) {
+        if (rows.size() < 2) {
             continue;
         }
-        ++numbered;
-        if (std::any_of(rows.begin() + 1, rows.end(),
-                        [&](size_t row) { return rcvd(row) != rcvd(rows.front()); })) {
-            ++differing;
+        std::vector<std::string_view> first = itemsOf(qsos[rows.front()]->rcvd());
+        numbered.resize(std::max(numbered.size(), first.size()));
+        differing.resize(numbered.size());
+        for (size_t place = 0; place < first.size(); ++place) {
+            bool numbers = isNumber(first[place]);
+            bool differs = false;
+            for (size_t row : rows) {
+                std::vector<std::string_view> items = itemsOf(qsos[row]->rcvd());
+                numbers = numbers && place < items.size() && isNumber(items[place]);
+                differs = differs || (numbers && items[place] != first[place]);
+            }
+            numbered[place] += numbers;
+            differing[place] += numbers && differs;
         }
     }
-    return numbered >= kFewestStations && differing * 2 > numbered;
+    std::vector<bool> places(numbered.size());
+    for (size_t place = 0; place < places.size(); ++place) {
+        places[place] =
+            numbered[place] >= kFewestStations && differing[place] * 2 > numbered[place];
+    }
+    return places;
 }
 
-// Stations whose exchange differs between their QSOs. Numbers are left out
-// of the comparison when the log sends a serial number, and exchanges that
-// are only a number when the stations' numbers look like serials.
+// The exchange as compared: its items one blank apart, without the numbers
+// that are serial numbers (all of them when the log sends a serial).
+std::string comparedExchange(std::string_view rcvd, const std::vector<bool>& serialAt,
+                             bool allNumbers) {
+    std::string text;
+    std::vector<std::string_view> items = itemsOf(rcvd);
+    for (size_t place = 0; place < items.size(); ++place) {
+        bool serial = allNumbers || (place < serialAt.size() && serialAt[place]);
+        if (!(serial && isNumber(items[place]))) {
+            text += text.empty() ? "" : " ";
+            text += items[place];
+        }
+    }
+    return text;
+}
+
+// Stations whose exchange differs between their QSOs, serial numbers aside.
 void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial) {
     TextMap<size_t> stationOf;
     stationOf.reserve(input.qsos.size());
@@ -134,16 +145,14 @@ void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial)
         }
         stations[it->second].push_back(row);
     }
-    Numbers numbers = sentSerial                              ? Numbers::LeftOut
-                      : receivedSerials(input.qsos, stations) ? Numbers::SerialsAlike
-                                                              : Numbers::Kept;
+    std::vector<bool> serialAt = serialPlaces(input.qsos, stations);
     for (const std::vector<size_t>& rows : stations) {
         if (rows.size() < 2) {
             continue;
         }
         ValueGroups values;
         for (size_t row : rows) {
-            addTo(values, comparedExchange(input.qsos[row]->rcvd(), numbers), row);
+            addTo(values, comparedExchange(input.qsos[row]->rcvd(), serialAt, sentSerial), row);
         }
         if (values.size() < 2) {
             continue;

@@ -125,7 +125,7 @@ TEST_F(LogCheckTest, AStationWhoseNumberDiffersBetweenBands) {
 }
 
 TEST_F(LogCheckTest, ReceivedSerialNumbersAreNotCompared) {
-    // Every station worked twice with only a number gave another one: serials.
+    // Every station worked twice gave another first number: a serial.
     add(1, 1000, "W1AW").setRcvd("15");
     add(1, 1100, "W1AW", "14").setRcvd("140");
     add(1, 1000, "K1ZZ").setRcvd("3");
@@ -134,11 +134,18 @@ TEST_F(LogCheckTest, ReceivedSerialNumbersAreNotCompared) {
     add(1, 1300, "K3ZZ", "14").setRcvd("CA");
     add(1, 1400, "JA1ABC");  // a number with more than digits is compared whole
     add(1, 1500, "JA1ABC", "14").setRcvd("11H");
+    // A serial within the exchange is left out, the check beside it is not.
+    add(1, 1600, "K5AA").setRcvd("050 B 54 OH");
+    add(1, 1700, "K5AA", "14").setRcvd("210 B  54 OH");
+    add(1, 1800, "K6BB").setRcvd("012 A 60 CA");
+    add(1, 1900, "K6BB", "14").setRcvd("300 A 61 CA");
     EXPECT_EQ(
         found(CheckKind::Exchange),
         (Lines{"6 受信ナンバー: 'K3ZZ' の受信ナンバーが違います: 'PA' (Line 5)、'CA' (Line 6)",
                "8 受信ナンバー: 'JA1ABC' の受信ナンバーが違います: '10H' (Line 7)、'11H' "
-               "(Line 8)"}));
+               "(Line 8)",
+               "12 受信ナンバー: 'K6BB' の受信ナンバーが違います: '012 A 60 CA' (Line 11)、"
+               "'300 A 61 CA' (Line 12)"}));
 }
 
 TEST_F(LogCheckTest, ASentSerialWithAGapAndARepeat) {

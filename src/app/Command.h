@@ -60,6 +60,7 @@ enum class Command {
     ToolNumberToMulti,
     ToolSentNumbers,
     ToolDupe,
+    ToolLogCheck,
     SetCheckList,
     SetAnalysis,
     SetHamlog,

@@ -9,8 +9,8 @@
 #include "model/CSorvakDoc.h"
 #include "platform/LogClock.h"
 #include "platform/Ui.h"
+#include "reports/LogCheckRun.h"
 #include "reports/LogCheckText.h"
-#include "reports/MasterCallList.h"
 
 namespace sorvak {
 namespace {
@@ -79,7 +79,7 @@ std::optional<std::string> checkUsageError(const CliArguments& args) {
 
 int runCheckCommand(const CliArguments& args, CSorvakDoc& doc, Ui& ui, std::ostream& out) {
     if (doc.empty()) {
-        ui.tell("データがありません。");
+        ui.tell(kLogCheckNoData);
         return 1;
     }
     LogCheckForm form = formOf(args, doc);
@@ -87,12 +87,8 @@ int runCheckCommand(const CliArguments& args, CSorvakDoc& doc, Ui& ui, std::ostr
         ui.tell(failure->message);
         return 1;
     }
-    LogCheckSettings settings = form.settings(doc, logClockNow(doc.contest().utcFlag));
-    std::optional<MasterCallList> calls;
-    if (settings.useMasterCalls) {
-        calls = MasterCallList::read(kInstalledMasterCalls);
-    }
-    LogCheckResult result = checkLog(doc.qsoList(), settings, calls ? &*calls : nullptr);
+    LogCheckResult result =
+        checkLogAsInstalled(doc, form.settings(doc, logClockNow(doc.contest().utcFlag)));
     for (const std::string& line : result.summary) {
         out << line << '\n';
     }

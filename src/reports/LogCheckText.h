@@ -12,6 +12,7 @@ namespace sorvak {
 inline constexpr const char* kLogCheckResultTitle = "ログチェックの結果";
 inline constexpr const char* kLogCheckRecheck = "再チェック(&R)";
 inline constexpr const char* kLogCheckSaveText = "テキストで保存(&S)...";
+inline constexpr const char* kLogCheckWithInformation = "参考も表示する(&I)";
 
 inline constexpr size_t kLogCheckColumnCount = 6;
 inline constexpr std::array<const char*, kLogCheckColumnCount> kLogCheckColumns = {

@@ -55,7 +55,8 @@ class CliRun {
     // The exit status when the Cabrillo header of the command line is refused;
     // otherwise the header is stored in the document.
     std::optional<int> refuseCabrilloHeader(const CliArguments& args);
-    // The same for the summary sheet of the JARL log.
+    // The same for the summary sheet of the JARL log, and when the user
+    // declines to write it without its operator list.
     std::optional<int> refuseJarlHeader(const CliArguments& args);
     int convert(const CliArguments& args, FileKind kind);
 
@@ -146,6 +147,9 @@ std::optional<int> CliRun::refuseJarlHeader(const CliArguments& args) {
     }
     if (auto failure = form.check()) {
         return fail(failure->message);
+    }
+    if (auto question = form.operatorListQuestion(); question && !ui_.confirm(*question)) {
+        return 1;  // declined: nothing written
     }
     form.apply(doc_);
     return std::nullopt;

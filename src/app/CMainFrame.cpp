@@ -10,8 +10,10 @@
 #include <QToolBar>
 
 #include "CSorvakView.h"
+#include "ClipboardCommands.h"
 #include "CommandSet.h"
 #include "DocumentCommands.h"
+#include "EditHistory.h"
 #include "EditingCommands.h"
 #include "LogFolder.h"
 #include "MainStatusBar.h"
@@ -36,8 +38,10 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
     registerDocumentCommands(*commands_, doc, ui);
-    registerEditingCommands(*view_, doc, ui, *commands_);
+    registerEditingCommands(*view_, doc, ui, *commands_, [this] { history_->recordNow(); });
+    registerClipboardCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
+    history_ = std::make_unique<EditHistory>(doc, *commands_);
     setUpBarToggles();
     doc_.setStateListener([this] { onDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 class QToolBar;
@@ -10,6 +11,7 @@ namespace sorvak {
 class CSorvakDoc;
 class CSorvakView;
 class CommandSet;
+class EditHistory;
 class MainStatusBar;
 class Ui;
 
@@ -25,6 +27,7 @@ class CMainFrame : public QMainWindow {
     CSorvakView& view() { return *view_; }
     CommandSet& commands() { return *commands_; }
     MainStatusBar& mainStatusBar() { return *statusBar_; }
+    EditHistory& history() { return *history_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -44,6 +47,7 @@ class CMainFrame : public QMainWindow {
     CSorvakView* view_;
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
+    std::unique_ptr<EditHistory> history_;
     std::string shownTitle_;
 };
 

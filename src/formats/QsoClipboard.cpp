@@ -1,5 +1,6 @@
 #include "formats/QsoClipboard.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "model/CSorvakDoc.h"
@@ -157,6 +158,21 @@ std::optional<PastedQsos> qsosFromText(std::string_view utf8, int year, size_t& 
         return std::nullopt;
     }
     return qsos;
+}
+
+int pasteYear(const CSorvakDoc& doc, size_t row, int fallback) {
+    row = std::min(row, doc.count());
+    for (size_t i = row; i > 0; --i) {
+        if (doc.at(i - 1).year() > 0) {
+            return doc.at(i - 1).year();
+        }
+    }
+    for (size_t i = row; i < doc.count(); ++i) {
+        if (doc.at(i).year() > 0) {
+            return doc.at(i).year();
+        }
+    }
+    return fallback;
 }
 
 }  // namespace sorvak

@@ -31,4 +31,8 @@ std::optional<PastedQsos> qsosFromRecords(std::string_view bytes);
 // line is not in that layout: nothing, and its number (from 1) in `badLine`.
 std::optional<PastedQsos> qsosFromText(std::string_view utf8, int year, size_t& badLine);
 
+// The year text lines pasted before `row` are taken in: that of the nearest
+// QSO with a date before the row, else after it, else `fallback`.
+int pasteYear(const CSorvakDoc& doc, size_t row, int fallback);
+
 }  // namespace sorvak

@@ -20,6 +20,7 @@
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
+#include "WindowLayout.h"
 #include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
@@ -115,8 +116,16 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void CMainFrame::keepLayoutIn(QSettings& settings) {
+    layoutSettings_ = &settings;
+    restoreWindowLayout(*this, settings);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (saveModified(doc_, ui_)) {
+        if (layoutSettings_) {
+            keepWindowLayout(*this, *layoutSettings_);
+        }
         event->accept();
     } else {
         event->ignore();

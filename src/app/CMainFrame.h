@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+class QSettings;
 class QToolBar;
 
 namespace sorvak {
@@ -28,6 +29,9 @@ class CMainFrame : public QMainWindow {
     CommandSet& commands() { return *commands_; }
     MainStatusBar& mainStatusBar() { return *statusBar_; }
     EditHistory& history() { return *history_; }
+    // Takes the window's size and position and the list's columns from the
+    // settings and keeps them there when the window closes.
+    void keepLayoutIn(QSettings& settings);
 
   protected:
     bool event(QEvent* event) override;
@@ -48,6 +52,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
     std::unique_ptr<EditHistory> history_;
+    QSettings* layoutSettings_ = nullptr;
     std::string shownTitle_;
 };
 

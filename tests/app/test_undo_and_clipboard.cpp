@@ -76,6 +76,19 @@ class UndoAndClipboardTest : public QObject {
         QVERIFY(!w.action("ID_EDIT_REDO")->isEnabled());
     }
 
+    void undoBringsBackEveryRowOfADeleteOfAll() {
+        Loaded w(6);
+        w.frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+        const QStringList loaded = rowTexts(w);
+        press(w, Qt::Key_A);
+        w.ui.answers = {Answer::Ok};
+        press(w, Qt::Key_Delete, Qt::NoModifier);
+        QCOMPARE(w.rowCount(), 0);
+        press(w, Qt::Key_Z);
+        QCOMPARE(rowTexts(w), loaded);
+    }
+
     void savingMakesThePresentStepTheSavedOne() {
         Loaded w(4);
         w.frame.show();

@@ -16,6 +16,7 @@
 #include "CommandSet.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
+#include "StepNames.h"
 #include "formats/LoadCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
@@ -64,7 +65,10 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     setUpColumns();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::onColumnClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        commands_.runStep(columnSortStepName(kQsoColumns.at(static_cast<size_t>(column)).header),
+                          [this, column] { onColumnClick(column); });
+    });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
         if (!fittingColumns_) {
             sizedByUser_.at(static_cast<size_t>(column)) = true;
@@ -201,6 +205,8 @@ void CSorvakView::showSortIndicator() {
 void CSorvakView::OnItemchanged() {
     size_t selected = selectedRowList().size();
     emit rowsCounted(doc_.count(), selected);
+    commands_.setEnabled(Command::EditCut, selected > 0);
+    commands_.setEnabled(Command::EditCopy, selected > 0);
     if (selected == 1) {
         commands_.setEnabled(Command::EditQso, true);
         commands_.setEnabled(Command::EditDelete, true);
@@ -256,8 +262,11 @@ std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
         setEntryEnabled(*menu, "ID_EDIT_QSO", false);
     }
     if (selected >= 1) {
-        setEntryEnabled(*menu, "ID_EDIT_DELETE", true);
+        for (const char* entry : {"ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_DELETE"}) {
+            setEntryEnabled(*menu, entry, true);
+        }
     }
+    setEntryEnabled(*menu, "ID_EDIT_PASTE", commands_.isEnabled(Command::EditPaste));
     if (selected >= 2) {
         setEntryEnabled(*menu, "ID_EDIT_BULK_CHANGE", true);
     }
@@ -322,9 +331,12 @@ void CSorvakView::onColumnClick(int column) {
 }
 
 void CSorvakView::editCursorRow(size_t row) {
-    if (editing_.editQso && editing_.editQso(row)) {
-        OnUpdate();
-    }
+    commands_.runStep(stepName(Command::EditQso, commands_.action(Command::EditQso)->text()),
+                      [this, row] {
+                          if (editing_.editQso && editing_.editQso(row)) {
+                              OnUpdate();
+                          }
+                      });
 }
 
 void CSorvakView::onEditQso() {
@@ -383,8 +395,11 @@ void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (auto row = cursorRow()) {
         editCursorRow(*row);
     } else if (editing_.enterNewQsos) {
-        editing_.enterNewQsos(doc_.count());
-        OnUpdate();
+        commands_.runStep(stepName(Command::NewQso, commands_.action(Command::NewQso)->text()),
+                          [this] {
+                              editing_.enterNewQsos(doc_.count());
+                              OnUpdate();
+                          });
     }
 }
 
@@ -415,7 +430,8 @@ void CSorvakView::dragMoveEvent(QDragMoveEvent* event) {
 
 void CSorvakView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    onDropFiles(doc_, ui_, localFiles(*event->mimeData()));
+    std::vector<std::string> files = localFiles(*event->mimeData());
+    commands_.runStep("ファイルのドロップ", [this, &files] { onDropFiles(doc_, ui_, files); });
 }
 
 }  // namespace sorvak

@@ -48,6 +48,8 @@ class CSorvakView : public QTableView {
     double columnScale() const;
     // The width of the list with every column whole and the scroll bar.
     int widthShowingEveryColumn() const;
+    // True once the user (or a kept layout) gave the column its width.
+    bool sizedByUser(size_t column) const { return sizedByUser_.at(column); }
 
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();

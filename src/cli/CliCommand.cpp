@@ -56,7 +56,8 @@ class CliRun {
     // The exit status when the Cabrillo header of the command line is refused;
     // otherwise the header is stored in the document.
     std::optional<int> refuseCabrilloHeader(const CliArguments& args);
-    // The same for the summary sheet of the JARL log.
+    // The same for the summary sheet of the JARL log, and when the user
+    // declines to write it without its operator list.
     std::optional<int> refuseJarlHeader(const CliArguments& args);
     int convert(const CliArguments& args, FileKind kind);
 
@@ -113,13 +114,7 @@ void CliRun::dump() {
          << "contest\t" << cp932ToUtf8(info.contestName) << '\n'
          << '\n';
     for (size_t row = 0; row < doc_.count(); ++row) {
-        for (size_t column = 0; column < kQsoColumnCount; ++column) {
-            if (column > 0) {
-                out_ << '\t';
-            }
-            out_ << cp932ToUtf8(qsoCellText(doc_.at(row), row, column));
-        }
-        out_ << '\n';
+        out_ << cp932ToUtf8(qsoRowText(doc_.at(row), row)) << '\n';
     }
 }
 
@@ -147,6 +142,9 @@ std::optional<int> CliRun::refuseJarlHeader(const CliArguments& args) {
     }
     if (auto failure = form.check()) {
         return fail(failure->message);
+    }
+    if (auto question = form.operatorListQuestion(); question && !ui_.confirm(*question)) {
+        return 1;  // declined: nothing written
     }
     form.apply(doc_);
     return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "formats/AdifWriter.h"
 #include "formats/BinaryLog.h"
+#include "formats/CabrilloWriter.h"
 #include "formats/FileLoad.h"
 #include "formats/LoadContext.h"
 #include "model/CSorvakDoc.h"
@@ -48,16 +49,18 @@ void fillLog(CSorvakDoc& doc, size_t count, unsigned seed) {
     }
 }
 
-// Writes a log of `count` QSOs as a binary log, or as an ADIF file of `kind`.
+// Writes a log of `count` QSOs as a binary log, or as a Cabrillo or ADIF file of `kind`.
 std::string writeTempLog(size_t count, unsigned seed, FileKind kind = KIND_QGB) {
     CSorvakDoc doc;
     fillLog(doc, count, seed);
     std::string path = "/tmp/sorvak-bench-" + std::to_string(count) + "-" + std::to_string(seed) +
                        "." + fileKindExtension(kind);
     AdifExportReport report;
-    std::string bytes = kind == KIND_ADI   ? writeAdi(doc, report)
-                        : kind == KIND_ADX ? writeAdx(doc, report)
-                                           : writeBinaryLog(doc);
+    doc.cabrilloHeader().callSign = "JA1ZZZ";
+    std::string bytes = kind == KIND_ADI        ? writeAdi(doc, report)
+                        : kind == KIND_ADX      ? writeAdx(doc, report)
+                        : kind == KIND_CABRILLO ? writeCabrillo(doc)
+                                                : writeBinaryLog(doc);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
@@ -77,6 +80,7 @@ void BM_Load(benchmark::State& state, FileKind kind) {
 BENCHMARK_CAPTURE(BM_Load, binaryLog, KIND_QGB)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Load, adi, KIND_ADI)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Load, adx, KIND_ADX)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, cabrillo, KIND_CABRILLO)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_SortBy(benchmark::State& state, unsigned flags) {
     CSorvakDoc original;

@@ -11,6 +11,23 @@
 #include "platform/Ui.h"
 
 namespace sorvak {
+namespace {
+
+// Typing into a field, or choosing from its list, ticks the field's box: a
+// value typed beside an unticked box would otherwise be left unused without
+// a word. The box can still be unticked.
+void tickOnInput(QWidget* control, QCheckBox* box) {
+    auto tick = [box] { box->setChecked(true); };
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QObject::connect(combo, &QComboBox::activated, box, tick);
+        control = combo->lineEdit();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        QObject::connect(edit, &QLineEdit::textEdited, box, tick);
+    }
+}
+
+}  // namespace
 
 BulkChangeDialog::BulkChangeDialog(BulkChangeForm& form, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(form), ui_(ui) {
@@ -41,9 +58,10 @@ BulkChangeDialog::BulkChangeDialog(BulkChangeForm& form, Ui& ui, QWidget* parent
     // One row: the box, then the controls with the words after each.
     auto line = [&](const char* name, const char* caption, bool F::*flag,
                     std::vector<std::pair<QWidget*, const char*>> controls) {
-        box(name, caption, flag);
+        QCheckBox* check = box(name, caption, flag);
         auto* values = new QHBoxLayout;
         for (const auto& [control, after] : controls) {
+            tickOnInput(control, check);
             values->addWidget(control);
             if (after != nullptr) {
                 values->addWidget(makeLabel(after));
@@ -88,6 +106,7 @@ BulkChangeDialog::BulkChangeDialog(BulkChangeForm& form, Ui& ui, QWidget* parent
         auto* check = new QCheckBox(QString::fromUtf8(caption));
         check->setObjectName(QString::fromLatin1(name));
         bindings_.bind(std::nullopt, flag, check);
+        tickOnInput(list, check);
         conditionRows->addWidget(check, at, 0);
         conditionRows->addWidget(list, at, 1);
         conditionRows->addWidget(makeLabel("のみ"), at, 2);

@@ -10,14 +10,17 @@
 #include <QToolBar>
 
 #include "CSorvakView.h"
+#include "ClipboardCommands.h"
 #include "CommandSet.h"
 #include "DocumentCommands.h"
+#include "EditHistory.h"
 #include "EditingCommands.h"
 #include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
+#include "WindowLayout.h"
 #include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
@@ -34,9 +37,12 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     setStatusBar(statusBar_);
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
+    connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
     registerDocumentCommands(*commands_, doc, ui);
-    registerEditingCommands(*view_, doc, ui, *commands_);
+    registerEditingCommands(*view_, doc, ui, *commands_, [this] { history_->recordNow(); });
+    registerClipboardCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
+    history_ = std::make_unique<EditHistory>(doc, *commands_);
     setUpBarToggles();
     doc_.setStateListener([this] { onDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
@@ -94,8 +100,12 @@ void CMainFrame::onDocumentState() {
 }
 
 void CMainFrame::updateCaption() {
-    setWindowTitle(QString::fromStdString(doc_.title()) + QStringLiteral(" - ") +
-                   QString::fromLatin1(kAppTitle));
+    // "[*]" is where the window system marks an unsaved log; one in the path
+    // itself is doubled to stay text.
+    QString title = QString::fromStdString(doc_.title());
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
+    setWindowModified(doc_.isModified());
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -106,8 +116,16 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void CMainFrame::keepLayoutIn(QSettings& settings) {
+    layoutSettings_ = &settings;
+    restoreWindowLayout(*this, settings);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (saveModified(doc_, ui_)) {
+        if (layoutSettings_) {
+            keepWindowLayout(*this, *layoutSettings_);
+        }
         event->accept();
     } else {
         event->ignore();

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QUrl>
@@ -15,10 +16,12 @@
 #include "CommandSet.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
+#include "StepNames.h"
 #include "formats/LoadCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
+#include "platform/Cp932.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -62,7 +65,15 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     setUpColumns();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::onColumnClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        commands_.runStep(columnSortStepName(kQsoColumns.at(static_cast<size_t>(column)).header),
+                          [this, column] { onColumnClick(column); });
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!fittingColumns_) {
+            sizedByUser_.at(static_cast<size_t>(column)) = true;
+        }
+    });
     registerCommands();
 }
 
@@ -75,17 +86,9 @@ void CSorvakView::setUpColumns() {
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(8);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    double scale = columnScale();
-    // A column is never narrower than its own heading, so "SRST" or "Pts"
-    // stays readable where the designed width was made for a smaller font.
-    QFontMetricsF headerMetrics(header->font());
-    int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    QScopedValueRollback<bool> fitting(fittingColumns_, true);
     for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        int designed = static_cast<int>(std::lround(kQsoColumns[i].width * scale));
-        int heading = static_cast<int>(std::ceil(headerMetrics.horizontalAdvance(
-                          QString::fromLatin1(kQsoColumns[i].header)))) +
-                      headerPadding;
-        header->resizeSection(static_cast<int>(i), std::max(designed, heading));
+        header->resizeSection(static_cast<int>(i), baseWidth(i));
     }
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -111,10 +114,34 @@ double CSorvakView::columnScale() const {
     return std::max(1.0, needed / kQsoColumns[2].width);
 }
 
-void CSorvakView::fitLineColumn() {
-    int needed = textWidth(QString::number(doc_.count())) + cellPadding();
-    if (horizontalHeader()->sectionSize(0) < needed) {
-        horizontalHeader()->resizeSection(0, needed);
+int CSorvakView::baseWidth(size_t column) const {
+    // A column is never narrower than its own heading, so "SRST" or "Pts"
+    // stays readable where the designed width was made for a smaller font.
+    const QHeaderView* header = horizontalHeader();
+    int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    int designed = static_cast<int>(std::lround(kQsoColumns[column].width * columnScale()));
+    int heading = static_cast<int>(std::ceil(
+                      QFontMetricsF(header->font())
+                          .horizontalAdvance(QString::fromLatin1(kQsoColumns[column].header)))) +
+                  headerPadding;
+    return std::max(designed, heading);
+}
+
+void CSorvakView::fitColumns() {
+    // No column grows past twice the Memo column's designed width: a long
+    // memo is read in the edit dialog.
+    constexpr double kWidest = 400;
+    std::array<std::string, kQsoColumnCount> longest = longestCellTexts(doc_);
+    int widest = static_cast<int>(std::lround(kWidest * columnScale()));
+    QScopedValueRollback<bool> fitting(fittingColumns_, true);
+    for (size_t i = 0; i < kQsoColumnCount; ++i) {
+        if (sizedByUser_[i]) {
+            continue;
+        }
+        int base = baseWidth(i);
+        int needed = textWidth(QString::fromStdString(cp932ToUtf8(longest[i]))) + cellPadding();
+        horizontalHeader()->resizeSection(static_cast<int>(i),
+                                          std::max(base, std::min(needed, widest)));
     }
 }
 
@@ -132,16 +159,54 @@ void CSorvakView::registerCommands() {
 }
 
 void CSorvakView::OnUpdate() {
+    QModelIndex current = currentIndex();
+    refresh(current.isValid() ? std::optional<int>(current.row()) : std::nullopt, false);
+}
+
+void CSorvakView::refresh(std::optional<int> focusRow, bool orderKept) {
+    int column = std::max(currentIndex().column(), 0);
+    int scrolledTo = verticalScrollBar()->value();
+    int scrolledAcross = horizontalScrollBar()->value();
     clearSelection();
-    model_->setRowCount(static_cast<int>(doc_.count()));
-    fitLineColumn();
+    int rows = static_cast<int>(doc_.count());
+    model_->setRowCount(rows);
+    fitColumns();
+    if (!orderKept || rows == 0) {
+        sortedColumn_.reset();
+    }
+    showSortIndicator();
     commands_.setEnabled(Command::EditSelectAll, !doc_.empty());
     commands_.setEnabled(Command::EditFind, !doc_.empty());
+    // The focus goes on where it was, unselected, and in view as before, so
+    // the keys carry on from there.
+    if (focusRow && rows > 0) {
+        QModelIndex focus = model_->index(std::clamp(*focusRow, 0, rows - 1), column);
+        selectionModel()->setCurrentIndex(focus, QItemSelectionModel::NoUpdate);
+        executeDelayedItemsLayout();
+        verticalScrollBar()->setValue(scrolledTo);
+        scrollTo(focus);
+        horizontalScrollBar()->setValue(scrolledAcross);
+    }
     OnItemchanged();
+}
+
+void CSorvakView::showSortIndicator() {
+    QHeaderView* header = horizontalHeader();
+    if (!sortedColumn_) {
+        header->setSortIndicatorShown(false);
+        return;
+    }
+    unsigned key = kQsoColumns.at(static_cast<size_t>(*sortedColumn_)).sortKey;
+    header->setSortIndicator(*sortedColumn_,
+                             sortsDescending(key) ? Qt::DescendingOrder : Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
 }
 
 void CSorvakView::OnItemchanged() {
     size_t selected = selectedRowList().size();
+    emit rowsCounted(doc_.count(), selected);
+    commands_.setEnabled(Command::EditCut, selected > 0);
+    commands_.setEnabled(Command::EditCopy, selected > 0);
     if (selected == 1) {
         commands_.setEnabled(Command::EditQso, true);
         commands_.setEnabled(Command::EditDelete, true);
@@ -153,12 +218,33 @@ void CSorvakView::OnItemchanged() {
 }
 
 std::vector<size_t> CSorvakView::selectedRowList() const {
+    // Read from the ranges: asking the selection model row by row walks every
+    // range for each row.
     std::vector<size_t> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows()) {
-        rows.push_back(static_cast<size_t>(index.row()));
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(static_cast<size_t>(row));
+        }
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+void CSorvakView::selectRows(const std::vector<size_t>& rows) {
+    QItemSelection selection;
+    int lastColumn = model_->columnCount() - 1;
+    for (size_t first = 0; first < rows.size();) {
+        size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) {
+            ++last;
+        }
+        selection.append(
+            QItemSelectionRange(model_->index(static_cast<int>(rows[first]), 0),
+                                model_->index(static_cast<int>(rows[last]), lastColumn)));
+        first = last + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 std::optional<size_t> CSorvakView::cursorRow() const {
@@ -176,8 +262,11 @@ std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
         setEntryEnabled(*menu, "ID_EDIT_QSO", false);
     }
     if (selected >= 1) {
-        setEntryEnabled(*menu, "ID_EDIT_DELETE", true);
+        for (const char* entry : {"ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_DELETE"}) {
+            setEntryEnabled(*menu, entry, true);
+        }
     }
+    setEntryEnabled(*menu, "ID_EDIT_PASTE", commands_.isEnabled(Command::EditPaste));
     if (selected >= 2) {
         setEntryEnabled(*menu, "ID_EDIT_BULK_CHANGE", true);
     }
@@ -195,10 +284,12 @@ void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 QModelIndex CSorvakView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    // Home and End go to the first and last QSO, as in a list, not to the
-    // first and last cell of the row.
-    if (action == MoveHome || action == MoveEnd) {
-        modifiers |= Qt::ControlModifier;
+    // Home and End go to the first and last QSO, as in a list, and stay in
+    // the column, so the list does not scroll sideways to the row's end.
+    int rows = model_->rowCount();
+    if ((action == MoveHome || action == MoveEnd) && rows > 0) {
+        return model_->index(action == MoveHome ? 0 : rows - 1,
+                             std::max(currentIndex().column(), 0));
     }
     return QTableView::moveCursor(action, modifiers);
 }
@@ -207,18 +298,17 @@ void CSorvakView::onDelete() {
     if (!ui_.confirm("このデータを削除しますか?")) {
         return;
     }
-    {
-        WaitCursor wait(ui_);
-        std::vector<size_t> rows = selectedRowList();
-        if (rows.empty()) {
-            ui_.tell("削除したいQSO行の左端の番号を選択してください。");
-            return;
-        }
-        doc_.removeRows(rows);
-        doc_.setModified();
-        model_->setRowCount(static_cast<int>(doc_.count()));
+    WaitCursor wait(ui_);
+    std::vector<size_t> rows = selectedRowList();
+    if (rows.empty()) {
+        ui_.tell("削除したいQSO行の左端の番号を選択してください。");
+        return;
     }
-    OnUpdate();
+    doc_.removeRows(rows);
+    doc_.setModified();
+    // The focus goes to the row that followed the last deleted one; what is
+    // left keeps its order.
+    refresh(static_cast<int>(rows.back() + 1 - rows.size()), true);
 }
 
 void CSorvakView::onSelectAll() {
@@ -228,17 +318,25 @@ void CSorvakView::onSelectAll() {
 
 void CSorvakView::onColumnClick(int column) {
     unsigned key = kQsoColumns.at(static_cast<size_t>(column)).sortKey;
-    if (doc_.empty() || key == 0 || !ui_.confirm("この列でソートしますか?")) {
-        return;
+    if (!doc_.empty() && key != 0 && ui_.confirm("この列でソートしますか?")) {
+        sortQsos(doc_, ui_, key);
+        OnUpdate();
+        if (doc_.count() >= 2) {
+            sortedColumn_ = column;
+        }
     }
-    sortQsos(doc_, ui_, key);
-    OnUpdate();
+    // The header moves its indicator to any clicked column by itself; it
+    // shows only the order the list is in.
+    showSortIndicator();
 }
 
 void CSorvakView::editCursorRow(size_t row) {
-    if (editing_.editQso && editing_.editQso(row)) {
-        OnUpdate();
-    }
+    commands_.runStep(stepName(Command::EditQso, commands_.action(Command::EditQso)->text()),
+                      [this, row] {
+                          if (editing_.editQso && editing_.editQso(row)) {
+                              OnUpdate();
+                          }
+                      });
 }
 
 void CSorvakView::onEditQso() {
@@ -297,8 +395,11 @@ void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (auto row = cursorRow()) {
         editCursorRow(*row);
     } else if (editing_.enterNewQsos) {
-        editing_.enterNewQsos(doc_.count());
-        OnUpdate();
+        commands_.runStep(stepName(Command::NewQso, commands_.action(Command::NewQso)->text()),
+                          [this] {
+                              editing_.enterNewQsos(doc_.count());
+                              OnUpdate();
+                          });
     }
 }
 
@@ -329,7 +430,8 @@ void CSorvakView::dragMoveEvent(QDragMoveEvent* event) {
 
 void CSorvakView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    onDropFiles(doc_, ui_, localFiles(*event->mimeData()));
+    std::vector<std::string> files = localFiles(*event->mimeData());
+    commands_.runStep("ファイルのドロップ", [this, &files] { onDropFiles(doc_, ui_, files); });
 }
 
 }  // namespace sorvak

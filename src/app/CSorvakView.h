@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QTableView>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "QsoEditing.h"
+#include "model/QsoColumns.h"
 
 class QMenu;
 
@@ -28,13 +30,16 @@ class CSorvakView : public QTableView {
 
     void setEditing(QsoEditing editing) { editing_ = std::move(editing); }
 
-    // Clears the selection and shows the document's row count.
+    // Clears the selection and shows the document's rows; the focused row
+    // stays where it was.
     void OnUpdate();
     // Follows the number of selected rows in the Edit menu.
     void OnItemchanged();
 
     // The selected rows, ascending.
     std::vector<size_t> selectedRowList() const;
+    // Adds the rows (ascending) to the selection in one step.
+    void selectRows(const std::vector<size_t>& rows);
     // The row that is focused and selected, if any.
     std::optional<size_t> cursorRow() const;
 
@@ -43,6 +48,8 @@ class CSorvakView : public QTableView {
     double columnScale() const;
     // The width of the list with every column whole and the scroll bar.
     int widthShowingEveryColumn() const;
+    // True once the user (or a kept layout) gave the column its width.
+    bool sizedByUser(size_t column) const { return sizedByUser_.at(column); }
 
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
@@ -53,6 +60,10 @@ class CSorvakView : public QTableView {
     void onBulkChange();
     void onNewQso();
     void onColumnClick(int column);
+
+  signals:
+    // The number of rows or of selected rows may have changed.
+    void rowsCounted(size_t rows, size_t selected);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -68,8 +79,14 @@ class CSorvakView : public QTableView {
     // The pixels of a cell that its text may not use.
     int cellPadding() const;
     int textWidth(const QString& text) const;
-    // Widens the Line column to the largest row number of the log.
-    void fitLineColumn();
+    // The designed width at the list's font, or the heading's if wider.
+    int baseWidth(size_t column) const;
+    // Fits every column the user has not sized to the widest text it holds.
+    void fitColumns();
+    // OnUpdate with the focus given to `focusRow` (kept within the list) and
+    // the sort indicator kept only when the order is.
+    void refresh(std::optional<int> focusRow, bool orderKept);
+    void showSortIndicator();
     void registerCommands();
     void editCursorRow(size_t row);
 
@@ -78,6 +95,10 @@ class CSorvakView : public QTableView {
     CommandSet& commands_;
     QsoTableModel* model_;
     QsoEditing editing_;
+    std::array<bool, kQsoColumnCount> sizedByUser_{};
+    bool fittingColumns_ = false;
+    // The column whose header click gave the list its order, while it has it.
+    std::optional<int> sortedColumn_;
 };
 
 }  // namespace sorvak

@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include "StepNames.h"
+
 namespace sorvak {
 
 QAction* CommandSet::action(Command command) {
@@ -31,7 +33,15 @@ void CommandSet::setHandler(Command command, std::function<void()> handler) {
 void CommandSet::run(Command command) {
     auto found = handlers_.find(command);
     if (found != handlers_.end()) {
-        found->second();
+        runStep(stepName(command, action(command)->text()), found->second);
+    }
+}
+
+void CommandSet::runStep(const std::string& step, const std::function<void()>& action) {
+    if (stepRunner_ && !step.empty()) {
+        stepRunner_(step, action);
+    } else {
+        action();
     }
 }
 

@@ -13,14 +13,15 @@
 
 namespace sorvak {
 
-void registerEditingCommands(CSorvakView& view, CSorvakDoc& doc, Ui& ui, CommandSet& commands) {
+void registerEditingCommands(CSorvakView& view, CSorvakDoc& doc, Ui& ui, CommandSet& commands,
+                             std::function<void()> entered) {
     auto list = std::make_shared<ViewSelection>(view);
     // The values new-QSO entry carries over, for the whole run.
     auto memory = std::make_shared<NewQsoMemory>();
     view.setEditing(QsoEditing{
         [&doc, &ui](size_t row) { return editQso(doc, ui, row); },
-        [&doc, &ui, list, memory](size_t position) {
-            enterNewQsos(doc, ui, *list, position, *memory);
+        [&doc, &ui, list, memory, entered](size_t position) {
+            enterNewQsos(doc, ui, *list, position, *memory, entered);
         },
         [&doc, &ui](const std::vector<size_t>& rows) { return bulkChange(doc, ui, rows); },
     });

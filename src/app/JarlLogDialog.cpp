@@ -5,10 +5,12 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "platform/Ui.h"
@@ -77,6 +79,13 @@ QWidget* JarlLogDialog::buildFields() {
         form_[JarlField::FdCoeff] = value.toStdString();
         showScore();
     });
+    grid->addLayout(buildOptions(), kRowsPerColumn, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return fields;
+}
+
+QLayout* JarlLogDialog::buildOptions() {
     checkLog_ = new QCheckBox(QString::fromUtf8("チェックログとして提出"));
     checkLog_->setObjectName("checkLog");
     checkLog_->setChecked(form_.checkLog);
@@ -84,10 +93,20 @@ QWidget* JarlLogDialog::buildFields() {
         form_.checkLog = checked;
         showScore();
     });
-    grid->addWidget(checkLog_, kRowsPerColumn, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    return fields;
+    auto* jst = new QRadioButton("JST");
+    jst->setObjectName("timeJst");
+    jst->setChecked(!form_.utcLogSheet);
+    utcLogSheet_ = new QRadioButton("UTC");
+    utcLogSheet_->setObjectName("timeUtc");
+    utcLogSheet_->setChecked(form_.utcLogSheet);
+    auto* row = new QHBoxLayout;
+    row->addWidget(checkLog_);
+    row->addSpacing(24);
+    row->addWidget(new QLabel(QString::fromUtf8("ログシートの日時:")));
+    row->addWidget(jst);
+    row->addWidget(utcLogSheet_);
+    row->addStretch();
+    return row;
 }
 
 QWidget* JarlLogDialog::buildScore() {
@@ -144,6 +163,7 @@ void JarlLogDialog::copyToForm() {
         form_[info.field] = textOf(info.field).toStdString();
     }
     form_.checkLog = checkLog_->isChecked();
+    form_.utcLogSheet = utcLogSheet_->isChecked();
 }
 
 void JarlLogDialog::accept() {
@@ -151,6 +171,10 @@ void JarlLogDialog::accept() {
     if (auto failure = form_.check()) {
         ui_.tell(failure->message);
         editOf(failure->field)->setFocus();
+        return;
+    }
+    if (auto question = form_.operatorListQuestion(); question && !ui_.confirm(*question)) {
+        editOf(JarlField::MultiOpList)->setFocus();
         return;
     }
     QDialog::accept();

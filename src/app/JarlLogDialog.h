@@ -6,8 +6,10 @@
 #include "editing/JarlLogForm.h"
 
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QRadioButton;
 class QWidget;
 
 namespace sorvak {
@@ -18,6 +20,8 @@ class Ui;
 // follows the name as it is typed, the score follows the coefficient and the
 // check-log box; OK copies the controls into the form and runs its checks,
 // and the first failing field is reported through the Ui and gets the focus.
+// A log without an operator list that others operated is written only when
+// the user confirms it; otherwise the operator list gets the focus.
 class JarlLogDialog : public QDialog {
     Q_OBJECT
 
@@ -28,6 +32,7 @@ class JarlLogDialog : public QDialog {
 
   private:
     QWidget* buildFields();
+    QLayout* buildOptions();
     QWidget* buildScore();
     QWidget* editOf(JarlField field) const { return edits_[static_cast<size_t>(field)]; }
     QString textOf(JarlField field) const;
@@ -40,6 +45,7 @@ class JarlLogDialog : public QDialog {
     Ui& ui_;
     std::array<QWidget*, kJarlFieldCount> edits_{};  // a QLineEdit or, multi-line, a QPlainTextEdit
     QCheckBox* checkLog_ = nullptr;
+    QRadioButton* utcLogSheet_ = nullptr;
     QLineEdit* score_ = nullptr;
     QPlainTextEdit* scoreTable_ = nullptr;
 };

@@ -16,9 +16,13 @@ class MainStatusBar : public QStatusBar {
     // Shows the prompt of the highlighted entry, or "ﾚﾃﾞｨ" for none.
     void showPrompt(const QString& prompt);
     QString messageText() const;
+    // Shows how many QSOs the log holds and how many rows are selected.
+    void showCounts(size_t rows, size_t selected);
+    QString countText() const;
 
   private:
     QLabel* message_;
+    QLabel* counts_;
 };
 
 }  // namespace sorvak

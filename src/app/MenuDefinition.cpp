@@ -86,6 +86,9 @@ void addEditMenu(std::vector<MenuEntry>& m) {
         m.end(),
         {
             popup("編集(&E)"),
+            grayed(C::EditUndo, "ID_EDIT_UNDO", "元に戻す(&U)\tCtrl+Z", "直前の操作を元に戻す"),
+            grayed(C::EditRedo, "ID_EDIT_REDO", "やり直し(&Y)\tCtrl+Y", "元に戻した操作をやり直す"),
+            separator(),
             newQsoEntry(),
             separator(),
             grayed(C::EditCut, "ID_EDIT_CUT", "切り取り(&T)",
@@ -178,6 +181,9 @@ void addToolMenu(std::vector<MenuEntry>& m) {
                  item(C::ToolSentNumbers, "ID_TOOL_SENT_NUMBERS", "送信ナンバ一括変更(&S)...",
                       "送信ナンバの一括変更"),
                  item(C::ToolDupe, "ID_TOOL_DUPE", "DUPE QSOの削除(&D)...", ""),
+                 separator(),
+                 item(C::ToolLogCheck, "ID_TOOL_LOG_CHECK", "ログのチェック(&K)...",
+                      "提出前のログのチェック"),
                  end(),
              });
 }

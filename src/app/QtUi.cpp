@@ -114,11 +114,14 @@ std::optional<std::string> QtUi::saveFileName(const FileDialog& dialog) {
 }
 
 bool QtUi::runDialog(DialogForm& form) {
-    return runProgramDialog(form, *this, parent_);
+    return runProgramDialog(form, *this, parent_, settings_);
 }
 
 void QtUi::beginWait() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The long walk that follows keeps the event loop waiting: first let the
+    // window repaint where a box just answered was, and show the cursor.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtUi::endWait() {

@@ -1,14 +1,15 @@
 #include "RateChartWindow.h"
 
 #include <QAbstractItemModel>
-#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -41,17 +42,14 @@ QString bandLabel(int band) {
     return QString::fromStdString(std::string(bandIndexText(band))) + QStringLiteral(" MHz");
 }
 
-// "21", with the day under the first hour and under each hour of a new day
-// (axis labels take HTML).
-QStringList hourLabels(const RateSeries& series) {
-    QStringList labels;
-    int day = -1;
-    for (const RateSeries::Hour& h : series.hours) {
-        QString hour = QStringLiteral("%1").arg(h.hour, 2, 10, QLatin1Char('0'));
-        labels.append(h.day != day ? QStringLiteral("%1<br>%2日").arg(hour).arg(h.day) : hour);
-        day = h.day;
+// The widest line any hour label of `hours` has.
+qreal widestHourLabel(const std::vector<RateSeries::Hour>& hours, const QFont& font) {
+    QFontMetricsF metrics(font);
+    qreal widest = metrics.horizontalAdvance(QStringLiteral("00"));
+    for (const RateSeries::Hour& h : hours) {
+        widest = std::max(widest, metrics.horizontalAdvance(QStringLiteral("%1日").arg(h.day)));
     }
-    return labels;
+    return widest;
 }
 
 int highestStack(const RateSeries& series) {
@@ -82,11 +80,41 @@ std::string fileStem(const std::string& title) {
 
 }  // namespace
 
+QStringList hourLabels(const std::vector<RateSeries::Hour>& hours, size_t step) {
+    QStringList labels;
+    int day = -1;
+    for (size_t i = 0; i < hours.size(); i += step) {
+        const RateSeries::Hour& h = hours[i];
+        QString label = QStringLiteral("%1").arg(h.hour, 2, 10, QLatin1Char('0'));
+        if (h.day != day) {
+            label += QStringLiteral("<br>%1日").arg(h.day);
+        }
+        day = h.day;
+        // The axis keeps one label of each text; the comment is not shown.
+        if (labels.contains(label)) {
+            label += QStringLiteral("<!--%1-->").arg(i);
+        }
+        labels.append(label);
+    }
+    return labels;
+}
+
+size_t hourLabelStep(size_t hours, qreal axisWidth, qreal labelWidth) {
+    size_t step = 1;
+    // Qt gives each of n labels an n + 1st of the axis, less its padding.
+    auto room = [&] { return axisWidth / static_cast<qreal>((hours + step - 1) / step + 1) - 8; };
+    while (step < hours && room() < labelWidth) {
+        step = step < 4 ? step + 1 : step < 6 ? 6 : step * 2;
+    }
+    return step;
+}
+
 RateChartWindow::RateChartWindow(const CSorvakDoc& doc, Ui& ui, QWidget* parent)
     : QWidget(parent, Qt::Window), doc_(doc), ui_(ui), chart_(new QChart) {
     setObjectName("rateChart");
     setAttribute(Qt::WA_DeleteOnClose);
     chart_->legend()->setAlignment(Qt::AlignBottom);
+    connect(chart_, &QChart::plotAreaChanged, this, &RateChartWindow::labelHours);
     view_ = new QChartView(chart_, this);
     view_->setRenderHint(QPainter::Antialiasing);
 
@@ -119,6 +147,8 @@ void RateChartWindow::clearChart() {
     bars_ = nullptr;
     line_ = nullptr;
     hourAxis_ = nullptr;
+    hours_.clear();
+    labelStep_ = 0;
 }
 
 void RateChartWindow::redraw() {
@@ -152,13 +182,17 @@ void RateChartWindow::redraw() {
     chart_->addSeries(bars_);
     chart_->addSeries(line_);
 
-    hourAxis_ = new QBarCategoryAxis;
-    hourAxis_->append(hourLabels(series));
+    // Bar h stands at h on this axis; its labels are put on the hours by
+    // labelHours once the chart knows how wide it is.
+    hourAxis_ = new QCategoryAxis;
+    hourAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    hourAxis_->setGridLineVisible(false);
     hourAxis_->setTitleText(QStringLiteral("時"));
-    hourAxis_->setLabelsAngle(series.hours.size() > 24 ? -90 : 0);
     QFont small = hourAxis_->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     hourAxis_->setLabelsFont(small);
+    hours_ = series.hours;
+    labelHours();
     chart_->addAxis(hourAxis_, Qt::AlignBottom);
     QValueAxis* rate = countAxis(QStringLiteral("QSO / 時間"), highestStack(series));
     chart_->addAxis(rate, Qt::AlignLeft);
@@ -168,6 +202,30 @@ void RateChartWindow::redraw() {
     bars_->attachAxis(rate);
     line_->attachAxis(hourAxis_);
     line_->attachAxis(total);
+}
+
+void RateChartWindow::labelHours() {
+    if (hourAxis_ == nullptr) {
+        return;
+    }
+    // Before the first layout the plot area is empty: every hour is labelled.
+    qreal width = chart_->plotArea().width();
+    size_t step = width > 0 ? hourLabelStep(hours_.size(), width,
+                                            widestHourLabel(hours_, hourAxis_->labelsFont()))
+                            : 1;
+    if (step == labelStep_) {
+        return;
+    }
+    labelStep_ = step;
+    for (const QString& label : hourAxis_->categoriesLabels()) {
+        hourAxis_->remove(label);
+    }
+    hourAxis_->setStartValue(-0.5);
+    QStringList labels = hourLabels(hours_, step);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        hourAxis_->append(labels[i], static_cast<qreal>(i) * static_cast<qreal>(step));
+    }
+    hourAxis_->setRange(-0.5, static_cast<qreal>(hours_.size()) - 0.5);
 }
 
 void RateChartWindow::onSave() {
@@ -195,6 +253,18 @@ bool RateChartWindow::savePng(const std::string& path) {
         path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
+QRect placeBeside(const QRect& frame, QSize size, const QRect& screen) {
+    size = size.boundedTo(screen.size());
+    int x = screen.right() + 1 - size.width();
+    if (frame.right() + size.width() <= screen.right()) {
+        x = frame.right() + 1;
+    } else if (frame.left() - size.width() >= screen.left()) {
+        x = frame.left() - size.width();
+    }
+    int y = std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - size.height());
+    return QRect(QPoint(std::max(x, screen.left()), y), size);
+}
+
 RateChartWindow* showRateChart(const CSorvakDoc& doc, Ui& ui, QWidget& frame) {
     auto* window = frame.findChild<RateChartWindow*>();
     if (window == nullptr) {
@@ -202,6 +272,15 @@ RateChartWindow* showRateChart(const CSorvakDoc& doc, Ui& ui, QWidget& frame) {
         if (auto* list = frame.findChild<CSorvakView*>()) {
             window->follow(*list->model());
         }
+        // The window system's frame around the chart is taken to be as wide
+        // as the one around the main window.
+        QRect inner = frame.geometry();
+        QRect outer = frame.frameGeometry();
+        QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(),
+                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        QRect screen = frame.screen()->availableGeometry();
+        QRect placed = placeBeside(outer, window->size().grownBy(decoration), screen);
+        window->setGeometry(placed.marginsRemoved(decoration));
     }
     window->show();
     window->raise();

@@ -10,9 +10,8 @@ std::vector<size_t> ViewSelection::selectedRows() const {
     return view_.selectedRowList();
 }
 
-void ViewSelection::selectRow(size_t row) {
-    QModelIndex index = view_.model()->index(static_cast<int>(row), 0);
-    view_.selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+void ViewSelection::selectRows(const std::vector<size_t>& rows) {
+    view_.selectRows(rows);
 }
 
 void ViewSelection::selectOnly(size_t row) {

@@ -12,7 +12,7 @@ class ViewSelection : public ListSelection {
     explicit ViewSelection(CSorvakView& view) : view_(view) {}
 
     std::vector<size_t> selectedRows() const override;
-    void selectRow(size_t row) override;
+    void selectRows(const std::vector<size_t>& rows) override;
     void selectOnly(size_t row) override;
     void refresh() override;
 

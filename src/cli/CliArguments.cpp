@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "CliCheck.h"
 #include "CliReports.h"
 #include "editing/CabrilloHeaderForm.h"
 
@@ -17,6 +18,10 @@ const char* const kCliUsage =
     "       sorvak-cli analyze FILE [--reports LIST] [--multi-data F] [--country-file F]\n"
     "                  [--double-score] [--no-cumulative] [--no-zero-hours]\n"
     "                  [--no-cw-subcount] [COMMON...]\n"
+    "       sorvak-cli check FILE [--start YYYY-MM-DDTHH:MM] [--end YYYY-MM-DDTHH:MM]\n"
+    "                  [--off-time MIN] [--break-counting gap|empty-minutes] [--max-hours H]\n"
+    "                  [--dupes band-mode|band|contest] [--no-master-calls]\n"
+    "                  [--fail-on-findings] [COMMON...]\n"
     "       sorvak-cli make-country-file [CTY.DAT] OUT\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "        --delete-dupes | --sent-number T | --number-to-multi N\n"
@@ -28,10 +33,10 @@ const char* const kCliUsage =
     "     --cat-operator T --cat-power T --cat-station T --cat-time T\n"
     "     --cat-transmitter T --cat-overlay T\n"
     "LIST: comma-separated from qaf qaa qag qam qaq qad qcn qop (default qaf,qaq)\n"
-    "jarl: --jarl FIELD=VALUE ... [--jarl checklog]; FIELD: contest category callsign\n"
-    "     opcallsign address name tel email licensedate age power fdcoeff opplace\n"
-    "     powersupply comments multioplist regclub oath date signature\n"
-    "     (\\n in address and comments is a line break)\n"
+    "jarl: --jarl FIELD=VALUE ... [--jarl checklog] [--jarl time=jst|utc]; FIELD: contest\n"
+    "     category callsign opcallsign address name tel email licensedate age power\n"
+    "     fdcoeff opplace powersupply comments multioplist regclub oath date signature\n"
+    "     (\\n in address and comments is a line break; time=utc: the log sheet in UTC)\n"
     "KEY: time call-ascii call-jejf call-jhjr band mode power txnumber points operator memo\n"
     "--bulk FIELD: date (YYYY-MM-DD) shift (+H:MM|-H:MM) srst sent rrst rcvd band mode\n"
     "     power tx points operator memo; --only-band/--only-mode limit the --bulk after them\n"
@@ -125,6 +130,10 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             parsed.reportOptions[name] = "";
             continue;
         }
+        if (isCheckSwitch(name)) {
+            parsed.checkOptions[name] = "";
+            continue;
+        }
         if (name == "delete-dupes") {  // the one option without a value
             parsed.actions.push_back(CliAction{CliAction::Kind::DeleteDupes, ""});
             continue;
@@ -149,6 +158,8 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             parsed.exportOptions[name] = value;
         } else if (isReportOption(name)) {
             parsed.reportOptions[name] = value;
+        } else if (isCheckOption(name)) {
+            parsed.checkOptions[name] = value;
         } else {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -159,9 +170,10 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
         return std::nullopt;
     }
     parsed.command = positional[0];
-    size_t wanted = parsed.command == "dump" || isReportCommand(parsed.command) ? 2
-                    : parsed.command == "convert"                               ? 3
-                                                                                : 0;
+    size_t wanted =
+        parsed.command == "dump" || isReportCommand(parsed.command) || parsed.command == "check" ? 2
+        : parsed.command == "convert"                                                            ? 3
+                                      : 0;
     if (wanted == 0) {
         error = "unknown command " + parsed.command;
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCountryFile.h"
 #include "CliJarl.h"
 #include "CliLogTools.h"
@@ -55,7 +56,8 @@ class CliRun {
     // The exit status when the Cabrillo header of the command line is refused;
     // otherwise the header is stored in the document.
     std::optional<int> refuseCabrilloHeader(const CliArguments& args);
-    // The same for the summary sheet of the JARL log.
+    // The same for the summary sheet of the JARL log, and when the user
+    // declines to write it without its operator list.
     std::optional<int> refuseJarlHeader(const CliArguments& args);
     int convert(const CliArguments& args, FileKind kind);
 
@@ -71,16 +73,16 @@ bool CliRun::load(const std::string& path, LoadMode mode) {
         err_ << "sorvak-cli: cannot open " << path << '\n';
         return false;
     }
-    auto kind =
+    auto result =
         mode == LoadMode::Merge ? mergeFile(doc_, ui_, path) : FileLoad(doc_, ui_, path, mode);
-    if (!kind) {
+    if (!result) {
         return true;  // the user declined: nothing to do, and no failure
     }
-    if (!hasReader(*kind)) {
+    // A file refused for what it holds has been told already.
+    if (!result->taken && !hasReader(result->kind)) {
         err_ << "sorvak-cli: " << path << ": no reader for this file's format\n";
-        return false;
     }
-    return true;
+    return result->taken;
 }
 
 bool CliRun::apply(const CliAction& action) {
@@ -112,13 +114,7 @@ void CliRun::dump() {
          << "contest\t" << cp932ToUtf8(info.contestName) << '\n'
          << '\n';
     for (size_t row = 0; row < doc_.count(); ++row) {
-        for (size_t column = 0; column < kQsoColumnCount; ++column) {
-            if (column > 0) {
-                out_ << '\t';
-            }
-            out_ << cp932ToUtf8(qsoCellText(doc_.at(row), row, column));
-        }
-        out_ << '\n';
+        out_ << cp932ToUtf8(qsoRowText(doc_.at(row), row)) << '\n';
     }
 }
 
@@ -130,6 +126,9 @@ std::optional<int> CliRun::refuseCabrilloHeader(const CliArguments& args) {
     }
     if (auto failure = form.check()) {
         return fail(failure->message);
+    }
+    if (!acceptCabrilloHeader(form.header(), form.fileVersion(), ui_)) {
+        return 1;
     }
     form.apply(doc_);
     return std::nullopt;
@@ -143,6 +142,9 @@ std::optional<int> CliRun::refuseJarlHeader(const CliArguments& args) {
     }
     if (auto failure = form.check()) {
         return fail(failure->message);
+    }
+    if (auto question = form.operatorListQuestion(); question && !ui_.confirm(*question)) {
+        return 1;  // declined: nothing written
     }
     form.apply(doc_);
     return std::nullopt;
@@ -162,6 +164,9 @@ int CliRun::run(const CliArguments& args) {
         }
     }
     if (auto error = reportUsageError(args)) {
+        return usage(*error);
+    }
+    if (auto error = checkUsageError(args)) {
         return usage(*error);
     }
     FileKind kind = KIND_UNKNOWN;
@@ -196,6 +201,9 @@ int CliRun::run(const CliArguments& args) {
     }
     if (isReportCommand(args.command)) {
         return runReportCommand(args, doc_, ui_);
+    }
+    if (args.command == "check") {
+        return runCheckCommand(args, doc_, ui_, out_);
     }
     if (kind == KIND_CABRILLO) {
         if (auto refused = refuseCabrilloHeader(args)) {

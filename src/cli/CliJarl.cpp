@@ -37,11 +37,15 @@ bool applyJarlOptions(const std::vector<std::string>& options, JarlLogForm& form
             form.checkLog = true;
             continue;
         }
+        if (option == "time=jst" || option == "time=utc") {
+            form.utcLogSheet = option == "time=utc";
+            continue;
+        }
         size_t equals = option.find('=');
         const JarlFieldInfo* info =
             equals == std::string::npos ? nullptr : fieldNamed(option.substr(0, equals));
         if (info == nullptr) {
-            error = "--jarl takes FIELD=VALUE or checklog, not " + option;
+            error = "--jarl takes FIELD=VALUE, checklog or time=jst|utc, not " + option;
             return false;
         }
         std::string value = option.substr(equals + 1);

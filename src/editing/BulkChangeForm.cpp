@@ -58,9 +58,7 @@ bool BulkChangeForm::meetsConditions(const QsoRecord& r) const {
 
 void BulkChangeForm::change(QsoRecord& r) const {
     if (changeDate) {
-        r.setYear(numberOf(year));
-        r.setMonth(numberOf(month));
-        r.setDay(numberOf(day));
+        r.setDate(numberOf(year), numberOf(month), numberOf(day));
     }
     // A QSO without a time has no time of day to shift.
     if (changeTime && r.secondsOfDay() >= 0) {

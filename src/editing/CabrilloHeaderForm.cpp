@@ -110,8 +110,8 @@ std::optional<CabrilloHeaderForm::Failure> CabrilloHeaderForm::check() const {
     return std::nullopt;
 }
 
-void CabrilloHeaderForm::apply(CSorvakDoc& doc) const {
-    CabrilloHeader& h = doc.cabrilloHeader();
+CabrilloHeader CabrilloHeaderForm::header() const {
+    CabrilloHeader h;
     h.contest = utf8ToCp932(contest);
     h.callSign = utf8ToCp932(callSign);
     h.category = utf8ToCp932(category);
@@ -127,7 +127,12 @@ void CabrilloHeaderForm::apply(CSorvakDoc& doc) const {
     h.catBand = utf8ToCp932(catBand);
     h.catAssisted = utf8ToCp932(catAssisted);
     h.location = utf8ToCp932(location);
-    doc.setCabrilloVersion(version == 2 ? 2 : 3);
+    return h;
+}
+
+void CabrilloHeaderForm::apply(CSorvakDoc& doc) const {
+    doc.cabrilloHeader() = header();
+    doc.setCabrilloVersion(fileVersion());
 }
 
 }  // namespace sorvak

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CabrilloHeader.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -66,7 +67,11 @@ class CabrilloHeaderForm : public DialogForm {
 
     // The first field that keeps the dialog open, with its message.
     std::optional<Failure> check() const;
-    // Stores every field, enabled or not, and the version into the document.
+    // Every field, enabled or not, as the document keeps it (CP932).
+    CabrilloHeader header() const;
+    // The version the file is written in: 2 or 3.
+    int fileVersion() const { return version == 2 ? 2 : 3; }
+    // Stores header() and the version into the document.
     void apply(CSorvakDoc& doc) const;
 };
 

@@ -25,7 +25,7 @@ std::optional<ContestDataForm::Failure> ContestDataForm::check() const {
     if (auto message = checkText(stationCall)) {
         return Failure{Field::CallSign, *message};
     }
-    if (auto message = checkText(contestName)) {
+    if (auto message = checkText(contestName, kContestNameLimit)) {
         return Failure{Field::ContestName, *message};
     }
     if (auto message = checkSigned(coefficient)) {

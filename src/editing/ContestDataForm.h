@@ -13,6 +13,9 @@ class CSorvakDoc;
 // coefficient as typed, the version shown only.
 class ContestDataForm : public DialogForm {
   public:
+    // The most of a contest name the binary log keeps, in CP932 bytes.
+    static constexpr size_t kContestNameLimit = 64;
+
     enum class Field { CallSign, ContestName, Coefficient };
     struct Failure {
         Field field;

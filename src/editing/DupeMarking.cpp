@@ -67,9 +67,7 @@ std::vector<size_t> OnCheckDupe(CSorvakDoc& doc, Ui& ui, ListSelection& list) {
     {
         WaitCursor wait(ui);
         rows = repeatedRows(doc);
-        for (size_t row : rows) {
-            list.selectRow(row);
-        }
+        list.selectRows(rows);
     }
     ui.tell(rows.empty() ? "DUPE QSOデータはありません。"
                          : "DUPE QSOデータが選択されました。\n不要な場合は削除して下さい。");

@@ -1,6 +1,8 @@
 #include "editing/JarlLogForm.h"
 
+#include <algorithm>
 #include <string_view>
+#include <unordered_set>
 
 #include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
@@ -12,8 +14,8 @@ namespace {
 using F = JarlField;
 
 // The fields that must be filled in, in the order they are checked.
-constexpr JarlField kRequired[] = {F::Contest, F::Category, F::CallSign, F::Address,
-                                   F::Name,    F::Email,    F::Power,    F::Signature};
+constexpr JarlField kRequired[] = {F::Contest, F::Category, F::CallSign, F::Address,  F::Name,
+                                   F::Email,   F::Power,    F::Oath,     F::Signature};
 
 // True when the text holds nothing but blanks and line ends.
 bool isBlank(std::string_view text) {
@@ -62,6 +64,56 @@ std::optional<std::string> badCharacterMessage(const JarlFieldInfo& info,
     return std::nullopt;
 }
 
+// The log's operator names, distinct, in the order they first appear; QSOs
+// without one are passed over.
+std::vector<std::string> operatorsOf(const CSorvakDoc& doc) {
+    std::vector<std::string> names;
+    std::unordered_set<std::string_view> seen;
+    for (const auto& qso : doc.qsoList()) {
+        const std::string& name = qso->operatorName();
+        if (seen.insert(name).second) {
+            std::string utf8 = cp932ToUtf8(name);
+            if (!isBlank(utf8)) {
+                names.push_back(std::move(utf8));
+            }
+        }
+    }
+    return names;
+}
+
+// The call proper of a call sign that may carry a portable prefix or suffix
+// ("KH0/JA1ZZZ", "JA1ZZZ/1"): its longest part between slashes.
+std::string_view callProper(std::string_view call) {
+    std::string_view longest;
+    while (true) {
+        size_t slash = call.find('/');
+        std::string_view part = call.substr(0, slash);
+        if (part.size() > longest.size()) {
+            longest = part;
+        }
+        if (slash == std::string_view::npos) {
+            return longest;
+        }
+        call.remove_prefix(slash + 1);
+    }
+}
+
+// True when an operator of the log is someone other than the holder of the
+// call sign.
+bool othersOperated(const std::vector<std::string>& operators, const std::string& callSign) {
+    std::string_view holder = callProper(callSign);
+    return std::any_of(operators.begin(), operators.end(),
+                       [holder](const std::string& name) { return callProper(name) != holder; });
+}
+
+std::string joinedWithBlanks(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : " ") + name;
+    }
+    return text;
+}
+
 }  // namespace
 
 const char* const JarlLogForm::kOath =
@@ -79,6 +131,8 @@ JarlLogForm JarlLogForm::prefilledFrom(const CSorvakDoc& doc, const ClockParts& 
         form[info.field] = cp932ToUtf8(header[info.field]);
     }
     form.checkLog = header.checkLog;
+    form.utcLogSheet = header.utcLogSheet;
+    form.logOperators = operatorsOf(doc);
     const ContestInfo& contest = doc.contest();
     auto offer = [&form](JarlField field, const std::string& value) {
         if (form[field].empty()) {
@@ -87,6 +141,9 @@ JarlLogForm JarlLogForm::prefilledFrom(const CSorvakDoc& doc, const ClockParts& 
     };
     offer(F::Contest, cp932ToUtf8(contest.contestName));
     offer(F::CallSign, cp932ToUtf8(contest.stationCall));
+    if (othersOperated(form.logOperators, form[F::CallSign])) {
+        offer(F::MultiOpList, joinedWithBlanks(form.logOperators));
+    }
     if (contest.coefficient >= 1) {
         offer(F::FdCoeff, std::to_string(contest.coefficient));
     }
@@ -133,12 +190,22 @@ std::optional<JarlLogForm::Failure> JarlLogForm::check() const {
     return std::nullopt;
 }
 
+std::optional<std::string> JarlLogForm::operatorListQuestion() const {
+    const std::string& callSign = (*this)[F::CallSign];
+    if (!isBlank((*this)[F::MultiOpList]) || !othersOperated(logOperators, callSign)) {
+        return std::nullopt;
+    }
+    return "運用者リストが記入されていませんが、ログには " + callSign +
+           " 以外の運用者が記録されています。\nこのまま書き出しますか?";
+}
+
 void JarlLogForm::apply(CSorvakDoc& doc) const {
     JarlLogHeader& header = doc.jarlLogHeader();
     for (const JarlFieldInfo& info : jarlFields()) {
         header[info.field] = utf8ToCp932(withNewlines((*this)[info.field]));
     }
     header.checkLog = checkLog;
+    header.utcLogSheet = utcLogSheet;
 }
 
 }  // namespace sorvak

@@ -27,8 +27,12 @@ class JarlLogForm : public DialogForm {
     };
 
     std::array<std::string, kJarlFieldCount> values;
-    bool checkLog = false;  // "チェックログとして提出"
-    LogScore score;         // of the log, as the analysis counts it
+    bool checkLog = false;     // "チェックログとして提出"
+    bool utcLogSheet = false;  // "UTC": the log sheet's dates and times in UTC
+    LogScore score;            // of the log, as the analysis counts it
+    // The operator names the log holds, distinct, in the order they first
+    // appear.
+    std::vector<std::string> logOperators;
 
     std::string& operator[](JarlField field) { return values[static_cast<size_t>(field)]; }
     const std::string& operator[](JarlField field) const {
@@ -41,7 +45,9 @@ class JarlLogForm : public DialogForm {
     // The dialog as it opens: what was last accepted in this run; where that
     // is empty, the contest name and call sign of the contest data, the
     // field-day coefficient from the contest data's coefficient when it is at
-    // least 1, the oath, `today` as the date, the name as the signature.
+    // least 1, the log's operators, separated by one blank, as the operator
+    // list when one of them is not the call sign's holder, the oath, `today`
+    // as the date, the name as the signature.
     static JarlLogForm prefilledFrom(const CSorvakDoc& doc, const ClockParts& today);
     // "2026年12月9日".
     static std::string dateText(const ClockParts& day);
@@ -56,7 +62,11 @@ class JarlLogForm : public DialogForm {
 
     // The first field that keeps the dialog open, with its message.
     std::optional<Failure> check() const;
-    // Stores every field and the check-log flag into the document.
+    // What to ask before writing a log without an operator list whose
+    // operators are not only the call sign's holder; nothing when all is well.
+    std::optional<std::string> operatorListQuestion() const;
+    // Stores every field, the check-log flag and the log sheet's clock into
+    // the document.
     void apply(CSorvakDoc& doc) const;
 };
 

@@ -1,6 +1,7 @@
 #include "editing/ListSelection.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace sorvak {
 
@@ -8,11 +9,11 @@ std::vector<size_t> RowSelection::selectedRows() const {
     return rows_;
 }
 
-void RowSelection::selectRow(size_t row) {
-    auto at = std::lower_bound(rows_.begin(), rows_.end(), row);
-    if (at == rows_.end() || *at != row) {
-        rows_.insert(at, row);
-    }
+void RowSelection::selectRows(const std::vector<size_t>& rows) {
+    std::vector<size_t> merged;
+    std::set_union(rows_.begin(), rows_.end(), rows.begin(), rows.end(),
+                   std::back_inserter(merged));
+    rows_ = std::move(merged);
 }
 
 void RowSelection::selectOnly(size_t row) {

@@ -14,8 +14,8 @@ class ListSelection {
 
     // The selected rows, ascending.
     virtual std::vector<size_t> selectedRows() const = 0;
-    // Adds the row to the selection.
-    virtual void selectRow(size_t row) = 0;
+    // Adds the rows (ascending) to the selection in one step.
+    virtual void selectRows(const std::vector<size_t>& rows) = 0;
     // Takes the selection and focus from every row, selects and focuses the
     // row and scrolls it into view.
     virtual void selectOnly(size_t row) = 0;
@@ -27,7 +27,7 @@ class ListSelection {
 class RowSelection : public ListSelection {
   public:
     std::vector<size_t> selectedRows() const override;
-    void selectRow(size_t row) override;
+    void selectRows(const std::vector<size_t>& rows) override;
     void selectOnly(size_t row) override;
     void refresh() override;
 

@@ -1,28 +1,9 @@
 #include "editing/NumberToMultiForm.h"
 
 #include "editing/FieldChecks.h"
+#include "platform/Cp932.h"
 
 namespace sorvak {
-namespace {
-
-bool isLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-// The length of the text's whole characters within its first `bytes` bytes.
-size_t wholeCharacters(const std::string& text, size_t bytes) {
-    size_t i = 0;
-    while (i < bytes) {
-        size_t width = isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-        if (i + width > bytes) {
-            break;
-        }
-        i += width;
-    }
-    return i;
-}
-
-}  // namespace
 
 std::optional<std::string> NumberToMultiForm::check() const {
     return checkSigned(cutCount);
@@ -33,7 +14,7 @@ std::string NumberToMultiForm::multiOf(const std::string& received) const {
     long long n = parseSigned(cutCount).value_or(0);
     if (n > 0) {
         size_t keep = static_cast<size_t>(n) >= multi.size() ? 0 : multi.size() - n;
-        multi.resize(wholeCharacters(multi, keep));
+        multi.resize(wholeCharactersWithin(multi, keep).size());
     }
     if (digitsOnly) {
         size_t digits = 0;

@@ -124,9 +124,7 @@ std::optional<QsoEditForm::Failure> QsoEditForm::check() const {
 }
 
 std::vector<std::string> QsoEditForm::writeTo(QsoRecord& r) const {
-    r.setYear(numberOf(year));
-    r.setMonth(numberOf(month));
-    r.setDay(numberOf(day));
+    r.setDate(numberOf(year), numberOf(month), numberOf(day));
     r.setSecondsOfDay(numberOf(hour) * 3600 + numberOf(minute) * 60 + numberOf(second));
     r.setCallSign(storedText(callSign));
     r.setSrst(numberOf(srst));

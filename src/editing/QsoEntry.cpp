@@ -44,7 +44,7 @@ bool editQso(CSorvakDoc& doc, Ui& ui, size_t row) {
 }
 
 void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
-                  NewQsoMemory& memory) {
+                  NewQsoMemory& memory, const std::function<void()>& entered) {
     position = std::min(position, doc.count());
     QsoEditForm form;
     form.newMode = true;
@@ -74,6 +74,9 @@ void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
             form.callSign.clear();
             form.rcvd.clear();
             list.selectOnly(added);
+            if (entered) {
+                entered();
+            }
         }
         memory.sent = form.sent;
         memory.band = form.band;

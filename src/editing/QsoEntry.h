@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <cstddef>
 #include <string>
 
@@ -24,8 +26,8 @@ bool editQso(CSorvakDoc& doc, Ui& ui, size_t row);
 
 // Enters new QSOs one after another, the first before the record at the
 // position (the record count appends), each next one after the last; ends
-// when the dialog is cancelled.
+// when the dialog is cancelled. `entered` is called after each QSO is added.
 void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
-                  NewQsoMemory& memory);
+                  NewQsoMemory& memory, const std::function<void()>& entered = {});
 
 }  // namespace sorvak

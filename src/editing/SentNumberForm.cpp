@@ -5,7 +5,8 @@
 namespace sorvak {
 
 std::optional<std::string> SentNumberForm::check() const {
-    return checkText(sent);
+    // As long as the QSO dialog takes: the most the binary log keeps.
+    return checkText(sent, 30);
 }
 
 }  // namespace sorvak

@@ -12,7 +12,8 @@ class SentNumberForm : public DialogForm {
   public:
     std::string sent;
 
-    // The message when the text cannot be stored; nothing when it can.
+    // The message when the text cannot be stored or is longer than a sent
+    // number may be; nothing when it can.
     std::optional<std::string> check() const;
 };
 

@@ -35,12 +35,6 @@ int digitsAt(std::string_view text, size_t at, size_t count) {
     return number;
 }
 
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 // QSO_DATE YYYYMMDD and TIME_ON HHMM or HHMMSS; no time unless both are valid.
 int32_t timeOf(std::string_view date, std::string_view time) {
     date = trimmed(date);
@@ -48,15 +42,13 @@ int32_t timeOf(std::string_view date, std::string_view time) {
     if (date.size() != 8 || (time.size() != 4 && time.size() != 6)) {
         return kNoTime;
     }
-    ClockParts parts{digitsAt(date, 0, 4), digitsAt(date, 4, 2),
-                     digitsAt(date, 6, 2), digitsAt(time, 0, 2),
-                     digitsAt(time, 2, 2), time.size() == 6 ? digitsAt(time, 4, 2) : 0};
-    if (parts.year < 0 || parts.month < 1 || parts.month > 12 || parts.day < 1 ||
-        parts.day > daysInMonth(parts.year, parts.month) || parts.hour < 0 || parts.hour > 23 ||
-        parts.minute < 0 || parts.minute > 59 || parts.second < 0 || parts.second > 59) {
+    int year = digitsAt(date, 0, 4);
+    if (year < 0) {
         return kNoTime;
     }
-    return makeClockTime(parts);
+    return makeCalendarTime(ClockParts{year, digitsAt(date, 4, 2), digitsAt(date, 6, 2),
+                                       digitsAt(time, 0, 2), digitsAt(time, 2, 2),
+                                       time.size() == 6 ? digitsAt(time, 4, 2) : 0});
 }
 
 // The leading number of a report ("599", "59+", "-10"); 0 when there is none.

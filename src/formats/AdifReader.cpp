@@ -1,11 +1,11 @@
 #include "formats/AdifReader.h"
 
-#include <cstdio>
 #include <limits>
 #include <string>
 
 #include "formats/AdifDetection.h"
 #include "formats/AdifRecords.h"
+#include "formats/ForeignLog.h"
 #include "formats/LoadContext.h"
 #include "formats/LogSource.h"
 #include "platform/Cp932.h"
@@ -33,12 +33,7 @@ int32_t utcToJst(int32_t time) {
 }
 
 void tellNotes(Ui& ui, const AdifLog& log) {
-    if (log.bandsUnset > 0) {
-        char message[160];
-        std::snprintf(message, sizeof message,
-                      "ﾊﾞﾝﾄﾞが不明なQSOが%d件あります。\nﾊﾞﾝﾄﾞは空欄にしました。", log.bandsUnset);
-        ui.tell(message);
-    }
+    tellBandsUnset(ui, log.bandsUnset);
     if (log.charactersLost) {
         ui.tell("Shift-JISで表せない文字を?に置き換えました。");
     }

@@ -25,7 +25,7 @@ void addAdifLog(LoadContext& context, AdifLog& log);
 
 // The reader of both ADIF kinds: readAdifFile, then addAdifLog, or the
 // refusal when the file gave no QSO. (The load dispatcher runs the two steps
-// itself, so that a refused file never clears the log.)
+// itself, so that a file whose reading failed is not refused as empty.)
 void readAdif(LoadContext& context);
 
 }  // namespace sorvak

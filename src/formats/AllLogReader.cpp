@@ -73,7 +73,7 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, const LineDate& d) 
     p.powerLetter = powerFromSent(p.sent);
     readTail(line, p);
     auto record = std::make_unique<QsoRecord>(p);
-    record->setTime(makeClockTime(ClockParts{d.year, d.month, d.day, d.hour, d.minute, 0}));
+    record->setTime(makeCalendarTime(ClockParts{d.year, d.month, d.day, d.hour, d.minute, 0}));
     return record;
 }
 

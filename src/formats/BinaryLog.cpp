@@ -6,6 +6,7 @@
 
 #include "formats/LoadContext.h"
 #include "formats/TextLine.h"
+#include "platform/Cp932.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -29,6 +30,8 @@ constexpr size_t kContestName = 175, kContestNameWritten = 64;
 constexpr size_t kStationCallEnd = 19, kContestNameEnd = 238;
 
 constexpr double kEpochDays = 25569.0;
+// The day count of a QSO without a time: day 0, which reads back as no time.
+constexpr double kNoTimeDayCount = 0.0;
 
 double doubleAt(const RawRecord& r, size_t offset) {
     double value;
@@ -61,12 +64,14 @@ void putByte(RawRecord& r, size_t offset, int value) {
     r[offset] = static_cast<uint8_t>(value);
 }
 
-// Writes the length byte and text; returns the text's length.
-size_t putString(RawRecord& r, size_t offset, const std::string& text, size_t capacity) {
-    size_t length = std::min(text.size(), capacity);
-    r[offset] = static_cast<uint8_t>(length);
-    std::memcpy(r.data() + offset + 1, text.data(), length);
-    return length;
+// Writes the length byte and text, cut at a whole character to the field's
+// capacity (counted in `cut`); returns the length written.
+size_t putString(RawRecord& r, size_t offset, const std::string& text, size_t capacity, int& cut) {
+    std::string_view kept = wholeCharactersWithin(text, capacity);
+    cut += kept.size() < text.size() ? 1 : 0;
+    r[offset] = static_cast<uint8_t>(kept.size());
+    std::memcpy(r.data() + offset + 1, kept.data(), kept.size());
+    return kept.size();
 }
 
 // Zeroes the bytes from `first` to `last` inclusive; nothing when first > last.
@@ -98,37 +103,37 @@ QsoRecord recordFrom(const RawRecord& r) {
     return QsoRecord(std::move(v));
 }
 
-RawRecord recordBytes(const QsoRecord& q) {
+RawRecord recordBytes(const QsoRecord& q, int& cut) {
     RawRecord r{};
     putDouble(r, kTime, dayCountFromTime(q.time()));
-    putString(r, kCallSign, q.callSign(), kCallSignCap);
-    putString(r, kSent, q.sent(), kExchangeCap);
-    putString(r, kRcvd, q.rcvd(), kExchangeCap);
+    putString(r, kCallSign, q.callSign(), kCallSignCap, cut);
+    putString(r, kSent, q.sent(), kExchangeCap, cut);
+    putString(r, kRcvd, q.rcvd(), kExchangeCap, cut);
     putInt16(r, kSrst, q.srst());
     putInt16(r, kRrst, q.rrst());
     putByte(r, kMode, q.mode());
     putByte(r, kBand, q.band());
     putByte(r, kPower, q.power());
-    putString(r, kMulti, q.multi(), kExchangeCap);
-    putString(r, kMulti2, q.multi2(), kExchangeCap);
+    putString(r, kMulti, q.multi(), kExchangeCap, cut);
+    putString(r, kMulti2, q.multi2(), kExchangeCap, cut);
     putByte(r, kNewMulti, q.newMulti());
     putByte(r, kNewMulti2, q.newMulti2());
     putByte(r, kPoints, q.points());
-    putString(r, kOperator, q.operatorName(), kOperatorCap);
-    putString(r, kMemo, q.memo(), kMemoCap);
+    putString(r, kOperator, q.operatorName(), kOperatorCap, cut);
+    putString(r, kMemo, q.memo(), kMemoCap, cut);
     putByte(r, kTxNumber, q.txNumber());
     return r;
 }
 
-RawRecord headerBytes(const CSorvakDoc& doc) {
+RawRecord headerBytes(const CSorvakDoc& doc, int& cut) {
     RawRecord r = doc.rawHeader();
     const ContestInfo& info = doc.contest();
     putDouble(r, 0, info.version);
     putInt16(r, kTimeZone, info.utcFlag != 0 ? -1 : 0);
     putInt16(r, kCoefficient, info.coefficient);
-    size_t call = putString(r, kCallSign, info.stationCall, kCallSignCap);
+    size_t call = putString(r, kCallSign, info.stationCall, kCallSignCap, cut);
     zeroRange(r, kCallSign + 1 + call, kStationCallEnd);
-    size_t name = putString(r, kContestName, info.contestName, kContestNameWritten);
+    size_t name = putString(r, kContestName, info.contestName, kContestNameWritten, cut);
     zeroRange(r, kContestName + 1 + name, kContestNameEnd);
     return r;
 }
@@ -140,11 +145,13 @@ void append(std::string& out, const RawRecord& r) {
 }  // namespace
 
 double dayCountFromTime(int32_t time) {
-    return time / 86400.0 + kEpochDays;
+    return time < 0 ? kNoTimeDayCount : time / 86400.0 + kEpochDays;
 }
 
 int32_t timeFromDayCount(double days) {
-    double seconds = std::trunc((days - kEpochDays) * 86400.0 + 0.001);
+    // Rounded down, not towards zero: a moment before 1970 is no time, never
+    // 1970-01-01 00:00.
+    double seconds = std::floor((days - kEpochDays) * 86400.0 + 0.001);
     if (!(seconds >= std::numeric_limits<int32_t>::min() &&
           seconds <= std::numeric_limits<int32_t>::max())) {
         return kNoTime;
@@ -186,21 +193,35 @@ void readBinaryLog(LoadContext& context) {
     // A final piece shorter than a record is not a QSO: it is dropped, and
     // the user is told that the file was cut short.
     cut += got;
-    if (cut > 0) {
+    if (cut > 0 && !context.source.failed()) {
         context.ui.tell(
             formatText("ﾌｧｲﾙの末尾の%zuﾊﾞｲﾄは1ﾚｺｰﾄﾞに満たないため読み込みませんでした。\n", cut) +
             context.source.path());
     }
 }
 
-std::string writeBinaryLog(const CSorvakDoc& doc) {
+std::string writeBinaryLog(const CSorvakDoc& doc, int& cut) {
+    cut = 0;
     std::string out;
     out.reserve((doc.count() + 1) * kRecordSize);
-    append(out, headerBytes(doc));
+    append(out, headerBytes(doc, cut));
     for (const auto& q : doc.qsoList()) {
-        append(out, recordBytes(*q));
+        append(out, recordBytes(*q, cut));
     }
     return out;
+}
+
+std::string writeBinaryLog(const CSorvakDoc& doc) {
+    int cut = 0;
+    return writeBinaryLog(doc, cut);
+}
+
+std::string writeBinaryLogFile(const CSorvakDoc& doc, std::string& note) {
+    int cut = 0;
+    std::string bytes = writeBinaryLog(doc, cut);
+    note = cut > 0 ? formatText("ﾊﾞｲﾅﾘﾌｧｲﾙの欄に収まらない値を%d個切り詰めました。", cut)
+                   : std::string();
+    return bytes;
 }
 
 }  // namespace sorvak

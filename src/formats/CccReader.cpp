@@ -64,7 +64,7 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, int year) {
         return nullptr;
     }
     bool cw = p.rrst > kHighestPhoneRst;
-    p.callSign = cutToLimit(call.data(), kCallLimit);
+    p.callSign = wholeCharactersWithin(call.data(), kCallLimit);
     p.srst = cw ? 599 : 59;
     p.modeText = cw ? "CW" : "SSB";
     p.rcvd = fieldAt(line, kRcvd);

@@ -8,6 +8,7 @@
 
 #include "formats/AdifDetection.h"
 #include "formats/LogSource.h"
+#include "formats/N1mmColumns.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -49,11 +50,28 @@ bool hasN1mmCreatedBy(LogSource& source) {
     return false;
 }
 
+// The column heading of the N1MM Logger generic files written today.
+bool hasN1mmColumnHeading(LogSource& source) {
+    source.rewind();
+    std::string line;
+    while (source.readLine(line)) {
+        if (N1mmColumns::of(line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 FileKind FileCheckType(LogSource& source, Ui& ui) {
     std::array<uint8_t, 256> bytes{};
     size_t got = source.read(bytes.data(), bytes.size());
+    // A file that could not be read is reported by the load, not taken for
+    // a short one.
+    if (source.failed()) {
+        return KIND_UNKNOWN;
+    }
     if (got < 4) {
         ui.tell("ﾌｧｲﾙが短すぎます。");
         return KIND_UNKNOWN;
@@ -95,7 +113,12 @@ FileKind FileCheckType(LogSource& source, Ui& ui) {
     if (FileKind adif = adifKindOf(source); adif != KIND_UNKNOWN) {
         return adif;
     }
-    ui.tell("ファイルの形式が不明です。");
+    if (hasN1mmColumnHeading(source)) {
+        return KIND_N1MM;
+    }
+    if (!source.failed()) {
+        ui.tell("ファイルの形式が不明です。");
+    }
     return KIND_UNKNOWN;
 }
 

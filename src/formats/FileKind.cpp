@@ -36,7 +36,7 @@ constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
 const std::array<FileFormat, 16> kFormats = {{
     // kind           label                         ext    reader         writer                    --to          named  savable
     {KIND_UNKNOWN,    "すべてのﾌｧｲﾙ",               "*",   nullptr,       nullptr,                  "",           "",    false},
-    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, whole<writeBinaryLog>,    "qgb",        "QGB", true},
+    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, writeBinaryLogFile,        "qgb",        "QGB", true},
     {KIND_ALL,        "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",  "ALL", readAllLog,    whole<writeAllLog>,       "all",        "ALL", true},
     {KIND_DOS_TXT,    "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",      "TXT", readDosLog,    whole<writeDosLog>,       "txt",        "TXT", true},
     {KIND_QUOG_FILES, "Quog関連のﾌｧｲﾙ",             "*",   nullptr,       nullptr,                  "",           "",    false},
@@ -141,10 +141,15 @@ std::string logOpenFilter() {
     }
     std::string filter =
         std::string(fileKindLabel(KIND_QUOG_FILES)) + " (" + patterns + ")|" + patterns + "|";
-    for (int kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT, KIND_UNKNOWN}) {
+    for (int kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT}) {
         filter += kindFilterEntry(kind);
     }
-    return filter + "|";
+    // The logs of other programs by their usual names; what a file holds is
+    // still told by its content.
+    filter += std::string(fileKindLabel(KIND_CABRILLO)) + " (*.LOG;*.CBR)|*.LOG;*.CBR|";
+    filter += "N1MM File (*.TXT)|*.TXT|";
+    filter += std::string(fileKindLabel(KIND_ADI)) + " (*.ADI;*.ADX)|*.ADI;*.ADX|";
+    return filter + kindFilterEntry(KIND_UNKNOWN) + "|";
 }
 
 }  // namespace sorvak

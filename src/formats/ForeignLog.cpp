@@ -2,7 +2,11 @@
 
 #include <string_view>
 
+#include "formats/LoadContext.h"
+#include "formats/LogSource.h"
+#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/Ui.h"
 
 namespace sorvak {
 namespace {
@@ -41,6 +45,46 @@ std::string bandOfFrequency(std::span<const FrequencyStep> steps, const char* ot
         }
     }
     return otherwise;
+}
+
+void tellBandsUnset(Ui& ui, int count) {
+    if (count > 0) {
+        ui.tell(formatText("ﾊﾞﾝﾄﾞが不明なQSOが%d件あります。\nﾊﾞﾝﾄﾞは空欄にしました。", count));
+    }
+}
+
+void ForeignLoadNotes::add(LoadContext& context, std::unique_ptr<QsoRecord> record) {
+    ++read_;
+    if (record->band() < 0) {
+        ++bandsUnset_;
+    }
+    context.add(std::move(record));
+}
+
+void ForeignLoadNotes::unreadLine(int lineNumber) {
+    if (unread_++ == 0) {
+        firstUnread_ = lineNumber;
+    }
+}
+
+void ForeignLoadNotes::finish(LoadContext& context) const {
+    ContestInfo& contest = context.doc.contest();
+    if (context.mode == LoadMode::Load) {
+        contest.utcFlag = 1;
+    }
+    if (context.source.failed()) {
+        return;  // the load is refused, and the user told why
+    }
+    if (unread_ > 0) {
+        context.ui.tell(
+            formatText("読み込めないQSO行が%d行あります。最初は%d行目です。\n"
+                       "これらの行は読み込みませんでした。",
+                       unread_, firstUnread_));
+    }
+    tellBandsUnset(context.ui, bandsUnset_);
+    if (read_ > 0 && contest.utcFlag == 0) {
+        context.ui.tell("このﾌｧｲﾙの時刻はUTCです。\nJSTのﾛｸﾞに時刻をそのまま追加しました。");
+    }
 }
 
 }  // namespace sorvak

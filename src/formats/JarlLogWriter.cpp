@@ -14,18 +14,26 @@ namespace {
 
 constexpr int32_t kJstOffset = 9 * 3600;
 
-// The QSO's date and time on the Japanese clock: a UTC log is shifted by
-// nine hours. Nothing for a QSO without a time, or one the shift would carry
-// past the last moment the clock can count.
-std::optional<ClockParts> jstTimeOf(const QsoRecord& qso, bool utc) {
-    int64_t time = qso.time();
-    if (time < 0) {
+// How many seconds the log sheet's clock is ahead of the log's own: nine
+// hours one way or the other when one is JST and the other UTC.
+int32_t sheetShiftOf(const CSorvakDoc& doc) {
+    bool logInUtc = doc.contest().utcFlag != 0;
+    bool sheetInUtc = doc.jarlLogHeader().utcLogSheet;
+    if (logInUtc == sheetInUtc) {
+        return 0;
+    }
+    return sheetInUtc ? -kJstOffset : kJstOffset;
+}
+
+// The QSO's date and time on the log sheet's clock. Nothing for a QSO
+// without a time, or one the shift would carry outside what the clock can
+// count.
+std::optional<ClockParts> sheetTimeOf(const QsoRecord& qso, int32_t shift) {
+    if (qso.time() < 0) {
         return std::nullopt;
     }
-    if (utc) {
-        time += kJstOffset;
-    }
-    if (time > std::numeric_limits<int32_t>::max()) {
+    int64_t time = static_cast<int64_t>(qso.time()) + shift;
+    if (time < 0 || time > std::numeric_limits<int32_t>::max()) {
         return std::nullopt;
     }
     return breakDownClockTime(static_cast<int32_t>(time));
@@ -70,8 +78,8 @@ std::string notSet(size_t row, const char* column) {
                       row + 1, column);
 }
 
-std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, bool utc) {
-    if (!jstTimeOf(qso, utc)) {
+std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, int32_t shift) {
+    if (!sheetTimeOf(qso, shift)) {
         return notSet(row, "Date");
     }
     if (bandTextOf(qso.band()).empty()) {
@@ -83,8 +91,14 @@ std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, bool utc)
     if (!isOneWord(qso.callSign())) {
         return notOneWord(row, "CallSign");
     }
+    if (qso.srst() <= 0) {
+        return notSet(row, "SRST");
+    }
     if (!isOneWord(qso.sent())) {
         return notOneWord(row, "Sent");
+    }
+    if (qso.rrst() <= 0) {
+        return notSet(row, "RRST");
     }
     if (!isOneWord(qso.rcvd())) {
         return notOneWord(row, "Rcvd");
@@ -155,13 +169,14 @@ std::string logLine(const QsoRecord& qso, const ClockParts& at, bool withTx) {
 }
 
 std::string logSheet(const CSorvakDoc& doc) {
-    bool utc = doc.contest().utcFlag != 0;
+    int32_t shift = sheetShiftOf(doc);
     bool withTx = severalTransmitters(doc);
-    std::string file =
+    std::string file = formatText(
         "<LOGSHEET TYPE=SORVAK>\r\n"
-        "DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS\r\n";
+        "DATE(%s) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS\r\n",
+        doc.jarlLogHeader().utcLogSheet ? "UTC" : "JST");
     for (const auto& qso : doc.qsoList()) {
-        file += logLine(*qso, *jstTimeOf(*qso, utc), withTx);
+        file += logLine(*qso, *sheetTimeOf(*qso, shift), withTx);
     }
     return file + "</LOGSHEET>\r\n";
 }
@@ -169,9 +184,9 @@ std::string logSheet(const CSorvakDoc& doc) {
 }  // namespace
 
 std::optional<std::string> jarlLogRefusal(const CSorvakDoc& doc) {
-    bool utc = doc.contest().utcFlag != 0;
+    int32_t shift = sheetShiftOf(doc);
     for (size_t row = 0; row < doc.count(); ++row) {
-        if (auto refusal = refusalOf(doc.at(row), row, utc)) {
+        if (auto refusal = refusalOf(doc.at(row), row, shift)) {
             return refusal;
         }
     }

@@ -9,8 +9,9 @@ class CSorvakDoc;
 
 // The JARL electronic log (version R2.1): the summary sheet from the
 // document's JARL log header and the score of the log, then the log sheet,
-// one QSO a line in list order with its date and time in JST. Nothing when
-// a QSO would not make a line the sponsor can read (see jarlLogRefusal).
+// one QSO a line in list order with its date and time in JST, or in UTC when
+// the header asks for a UTC log sheet. Nothing when a QSO would not make a
+// line the sponsor can read (see jarlLogRefusal).
 std::optional<std::string> writeJarlLog(const CSorvakDoc& doc);
 
 // Why the log cannot be written (UTF-8, naming the row and the field of the

@@ -87,26 +87,26 @@ bool prepareMerge(CSorvakDoc& doc, Ui& ui) {
     return true;
 }
 
-std::optional<FileKind> mergePrepared(CSorvakDoc& doc, Ui& ui, const std::string& path,
-                                      size_t countBefore) {
-    auto kind = FileLoad(doc, ui, path, LoadMode::Merge);
+std::optional<LoadResult> mergePrepared(CSorvakDoc& doc, Ui& ui, const std::string& path,
+                                        size_t countBefore) {
+    auto result = FileLoad(doc, ui, path, LoadMode::Merge);
     doc.updateAllViews();
     if (countBefore > 1) {
         sortQsos(doc, ui, SORT_TIME);
     }
-    if (kind && !hasReader(*kind)) {
-        return kind;  // nothing was read: the refusal stands for the count
+    if (result && !result->taken) {
+        return result;  // nothing was read: the refusal stands for the count
     }
     char text[128];
     std::snprintf(text, sizeof text, "%d個のQSOデータをマージしました。",
                   static_cast<int>(doc.count() - countBefore));
     ui.tell(text);
-    return kind;
+    return result;
 }
 
 }  // namespace
 
-std::optional<FileKind> mergeFile(CSorvakDoc& doc, Ui& ui, const std::string& path) {
+std::optional<LoadResult> mergeFile(CSorvakDoc& doc, Ui& ui, const std::string& path) {
     size_t countBefore = doc.count();
     if (!prepareMerge(doc, ui)) {
         return std::nullopt;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/FileKind.h"
+#include "formats/FileLoad.h"
 
 namespace sorvak {
 
@@ -24,8 +24,8 @@ void onImportAdif(CSorvakDoc& doc, Ui& ui);
 void onImportContestData(CSorvakDoc& doc, Ui& ui);
 void onDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths);
 
-// The merge command with its file already chosen; the kind read, or nothing
-// when the user cancelled or the file cannot be opened.
-std::optional<FileKind> mergeFile(CSorvakDoc& doc, Ui& ui, const std::string& path);
+// The merge command with its file already chosen; what came of the load,
+// or nothing when the user cancelled or the file cannot be opened.
+std::optional<LoadResult> mergeFile(CSorvakDoc& doc, Ui& ui, const std::string& path);
 
 }  // namespace sorvak

@@ -3,9 +3,10 @@
 namespace sorvak {
 
 void LoadContext::add(std::unique_ptr<QsoRecord> record) {
+    ++offered_;
     if (mode == LoadMode::Merge) {
         if (!mergeIndex_) {
-            mergeIndex_.emplace(doc);
+            mergeIndex_.emplace(earlier_ != nullptr ? *earlier_ : doc);
         }
         if (!mergeIndex_->isUnique(*record)) {
             return;

@@ -25,22 +25,39 @@ LogSource::~LogSource() {
 }
 
 size_t LogSource::read(void* buffer, size_t size) {
-    return std::fread(buffer, 1, size, file_);
+    if (failed_) {
+        return 0;
+    }
+    size_t got = std::fread(buffer, 1, size, file_);
+    failed_ = got < size && std::ferror(file_) != 0;
+    return got;
+}
+
+int LogSource::nextByte() {
+    if (failed_) {
+        return EOF;
+    }
+    int c = std::getc(file_);
+    failed_ = c == EOF && std::ferror(file_) != 0;
+    return c;
 }
 
 bool LogSource::readRawLine(std::string& line) {
     line.clear();
-    while (line.size() < kMaxLine) {
-        int c = std::getc(file_);
-        if (c == EOF) {
-            break;
-        }
+    int c = EOF;
+    while (line.size() < kMaxLine && (c = nextByte()) != EOF) {
         line.push_back(static_cast<char>(c));
         if (c == '\n') {
-            break;
+            return true;
         }
     }
-    return !line.empty();
+    // A line cut at kMaxLine: its remainder, up to and including its line
+    // feed, is not a line.
+    if (line.size() == kMaxLine) {
+        while ((c = nextByte()) != EOF && c != '\n') {
+        }
+    }
+    return !failed_ && !line.empty();
 }
 
 bool LogSource::readLine(std::string& line) {

@@ -16,11 +16,13 @@ using FileOpener = std::FILE* (*)(const char* path);
 extern FileOpener openFileForReading;
 
 // A log file open for reading in binary mode, with the line reading that
-// every text reader shares.
+// every text reader shares. A read that fails (an I/O error, not the end of
+// the file) stops every later read and is remembered: what was read then is
+// not the whole file.
 class LogSource {
   public:
-    // The longest line a reader takes, line feed included; the rest of a
-    // longer line is read as the next line.
+    // The longest line a reader takes, line feed included. The rest of a
+    // longer line is skipped: it is never read as a line of its own.
     static constexpr size_t kMaxLine = 254;
 
     // Opens `path`; check isOpen().
@@ -40,19 +42,26 @@ class LogSource {
     // Reads up to `size` bytes; returns how many were read.
     size_t read(void* buffer, size_t size);
     // Reads one line of at most kMaxLine bytes and strips one LF and then one
-    // CR. False at the end of the file.
+    // CR. False at the end of the file or after a failed read.
     bool readLine(std::string& line);
     // Reads one line as readLine does but keeps its line end.
     bool readRawLine(std::string& line);
+    // Back to the first byte; a failed read stays remembered.
     void rewind();
+    // True once a read has failed.
+    bool failed() const { return failed_; }
 
     // The file's last-modification time in local time.
     std::optional<LocalFileTime> modificationTime() const;
 
   private:
+    // The next byte, or EOF at the end of the file or after a failed read.
+    int nextByte();
+
     std::FILE* file_ = nullptr;
     std::string path_;
     bool unreadable_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace sorvak

@@ -4,9 +4,12 @@
 #include <string_view>
 
 #include "formats/ForeignLog.h"
+#include "formats/LineItems.h"
 #include "formats/LoadContext.h"
+#include "formats/N1mmColumns.h"
 #include "formats/Readers.h"
 #include "formats/ScanLine.h"
+#include "platform/Cp932.h"
 
 namespace sorvak {
 namespace {
@@ -35,19 +38,6 @@ constexpr std::array<FrequencyStep, 15> kN1mmBands = {{{3500, "1.9"},
                                                        {5700000, "2400"},
                                                        {9999999, "5600"}}};
 
-// Reads up to the column header; true when it was found.
-bool findColumnHeader(LoadContext& context) {
-    std::string raw;
-    while (context.source.readLine(raw)) {
-        std::string line = cText(raw);
-        if (line.starts_with(kColumnHeader)) {
-            return true;
-        }
-        applyContestLine(context.doc, line);
-    }
-    return false;
-}
-
 // The QSO of a data line, or nothing when the line does not give all its
 // twelve values. The points of a line without any keep `points` as it was.
 std::unique_ptr<QsoRecord> recordOf(const std::string& line, int& points) {
@@ -61,9 +51,9 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, int& points) {
         return nullptr;
     }
     p.hhmm = hhmm;
-    p.callSign = cutToLimit(call.data(), kForeignCallLimit);
-    p.sent = cutToLimit(sent.data(), kForeignExchangeLimit);
-    p.rcvd = cutToLimit(rcvd.data(), kForeignExchangeLimit);
+    p.callSign = wholeCharactersWithin(call.data(), kForeignCallLimit);
+    p.sent = wholeCharactersWithin(sent.data(), kForeignExchangeLimit);
+    p.rcvd = wholeCharactersWithin(rcvd.data(), kForeignExchangeLimit);
     p.multi = itemInColumns(line, kMulti, kMultiWidth);
     points = numberFrom(line, kPoints, points);
     p.points = points;
@@ -73,12 +63,9 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, int& points) {
     return std::make_unique<QsoRecord>(p);
 }
 
-}  // namespace
-
-void readN1mmLog(LoadContext& context) {
-    if (!findColumnHeader(context)) {
-        return;
-    }
+// The data lines under the column header, up to the first line that is
+// only a line feed or does not give its twelve values.
+void readHeaderLines(LoadContext& context, ForeignLoadNotes& notes) {
     int points = 0;
     std::string raw;
     while (context.source.readRawLine(raw) && raw != "\n") {
@@ -86,8 +73,47 @@ void readN1mmLog(LoadContext& context) {
         if (!record) {
             return;
         }
-        context.add(std::move(record));
+        notes.add(context, std::move(record));
     }
+}
+
+// The data lines under a column heading of today's files; blank lines are
+// passed over, and a line without a QSO is counted.
+void readColumnLines(LoadContext& context, const N1mmColumns& columns, int lineNumber,
+                     ForeignLoadNotes& notes) {
+    std::string raw;
+    while (context.source.readLine(raw)) {
+        std::string line = cText(raw);
+        ++lineNumber;
+        if (itemsOf(line).empty()) {
+            continue;
+        }
+        if (auto parts = columns.qsoOf(line)) {
+            notes.add(context, std::make_unique<QsoRecord>(*parts));
+        } else {
+            notes.unreadLine(lineNumber);
+        }
+    }
+}
+
+}  // namespace
+
+void readN1mmLog(LoadContext& context) {
+    ForeignLoadNotes notes;
+    std::string raw;
+    for (int lineNumber = 1; context.source.readLine(raw); ++lineNumber) {
+        std::string line = cText(raw);
+        if (line.starts_with(kColumnHeader)) {
+            readHeaderLines(context, notes);
+            break;
+        }
+        if (auto columns = N1mmColumns::of(line)) {
+            readColumnLines(context, *columns, lineNumber, notes);
+            break;
+        }
+        applyContestLine(context.doc, line);
+    }
+    notes.finish(context);
 }
 
 }  // namespace sorvak

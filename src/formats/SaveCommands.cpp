@@ -1,9 +1,12 @@
 #include "formats/SaveCommands.h"
 
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "editing/CabrilloHeaderForm.h"
 #include "editing/JarlLogForm.h"
+#include "formats/CabrilloWriter.h"
 #include "formats/LogFolder.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
@@ -85,6 +88,9 @@ bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path)
     if (!writable(doc, ui, kind)) {
         return false;
     }
+    if (std::optional<std::string> caution = writeCaution(doc, kind)) {
+        ui.tell(*caution);
+    }
     std::string note;
     std::optional<std::string> bytes = writeLogFile(doc, kind, &note);
     if (!bytes || !replaceFileContents(path, *bytes)) {
@@ -97,8 +103,15 @@ bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path)
     if (kind == KIND_QGB && doc.isModified()) {
         ui.tell(kRecalculate, Icon::Information);
     }
-    doc.setModified(false);
     return true;
+}
+
+std::optional<FileKind> savableKindOfTitle(const CSorvakDoc& doc) {
+    if (doc.titleKind() == KIND_UNKNOWN) {
+        return savableKindOfEnding(doc.title());
+    }
+    const FileFormat& format = fileFormat(doc.titleKind());
+    return format.savable ? std::optional<FileKind>(format.kind) : std::nullopt;
 }
 
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
@@ -109,30 +122,40 @@ bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
     std::optional<std::string> path = ui.saveFileName(
         FileDialog{label + "のｾｰﾌﾞ", kindFilterEntry(kind) + "|", proposedName(doc, kind),
                    fileKindExtension(kind), true, logFolder(doc)});
-    return path && mayWrite(doc, ui, *path) && writeLogTo(doc, ui, kind, *path);
+    if (!path || !mayWrite(doc, ui, *path) || !writeLogTo(doc, ui, kind, *path)) {
+        return false;
+    }
+    // Only the log's own file in its own format takes the edits: any other
+    // export cannot give the log back, so the close still asks.
+    std::error_code error;
+    if (kind == savableKindOfTitle(doc) && std::filesystem::equivalent(*path, doc.title(), error)) {
+        doc.setModified(false);
+    }
+    return true;
 }
 
 void onFileSave(CSorvakDoc& doc, Ui& ui) {
     if (!hasData(doc, ui) || !mayWrite(doc, ui, doc.title())) {
         return;
     }
-    // A log from a file that no log writer makes (a Cabrillo file, say) is
-    // not written over that file: it is offered as a binary log instead.
-    std::optional<FileKind> kind = savableKindOfEnding(doc.title());
-    if (!kind) {
-        exportLog(doc, ui, KIND_QGB);
-        return;
+    // A log from a file that no log writer makes (a Cabrillo or N1MM file,
+    // say) is not written over that file: it is offered as a binary log,
+    // which holds all of it.
+    std::optional<FileKind> kind = savableKindOfTitle(doc);
+    if (kind ? writeLogTo(doc, ui, *kind, doc.title()) : exportLog(doc, ui, KIND_QGB)) {
+        doc.setModified(false);
     }
-    writeLogTo(doc, ui, *kind, doc.title());
 }
 
 void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     if (!hasData(doc, ui)) {
         return;
     }
-    std::optional<FileKind> current = savableKindOfEnding(doc.title());
+    std::optional<FileKind> current = savableKindOfTitle(doc);
     if (!current) {
-        exportLog(doc, ui, KIND_QGB);
+        if (exportLog(doc, ui, KIND_QGB)) {
+            doc.setModified(false);
+        }
         return;
     }
     std::optional<std::string> path = ui.saveFileName(
@@ -141,8 +164,10 @@ void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     if (!path || !hasDot(*path) || !mayWrite(doc, ui, *path)) {
         return;
     }
-    if (writeLogTo(doc, ui, savableKindOfEnding(*path).value_or(*current), *path)) {
-        doc.setTitle(*path);
+    FileKind kind = savableKindOfEnding(*path).value_or(*current);
+    if (writeLogTo(doc, ui, kind, *path)) {
+        doc.setTitle(*path, kind);
+        doc.setModified(false);
     }
 }
 
@@ -155,20 +180,45 @@ bool saveModified(CSorvakDoc& doc, Ui& ui) {
     if (answer == Answer::No) {
         return true;
     }
-    if (answer == Answer::Yes) {
-        // A title that names no format Save writes (a Cabrillo file that was
-        // opened, say) is offered the binary export, as Save offers it.
-        exportLog(doc, ui, savableKindOfEnding(doc.title()).value_or(KIND_QGB));
+    if (answer == Answer::Cancel) {
+        return false;
     }
-    return false;
+    // Yes saves as Save does: a title that names no format Save writes (a
+    // Cabrillo or N1MM file that was opened, say) is offered the binary
+    // export. What was asked for goes on once the log is saved, and only then.
+    if (!exportLog(doc, ui, savableKindOfTitle(doc).value_or(KIND_QGB))) {
+        return false;
+    }
+    doc.setModified(false);
+    return true;
+}
+
+bool acceptCabrilloHeader(const CabrilloHeader& header, int version, Ui& ui) {
+    std::vector<std::string> tags = nonAsciiCabrilloTags(header, version);
+    if (tags.empty()) {
+        return true;
+    }
+    std::string names;
+    for (const std::string& tag : tags) {
+        names += (names.empty() ? "" : ", ") + tag + ":";
+    }
+    Message question{
+        names +
+            " にASCII以外の文字があります。\nｺﾝﾃｽﾄの受付で受け付けられないことがあります。"
+            "\nこのまま書き出しますか?\n\"いいえ\"を選択した場合は、入力に戻ります。",
+        Buttons::YesNo, Icon::Exclamation, Answer::No};
+    return ui.ask(question) == Answer::Yes;
 }
 
 void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     CabrilloHeaderForm form = CabrilloHeaderForm::prefilledFrom(doc);
-    if (ui.runDialog(form)) {
-        form.apply(doc);
-        exportLog(doc, ui, KIND_CABRILLO);
-    }
+    do {
+        if (!ui.runDialog(form)) {
+            return;
+        }
+    } while (!acceptCabrilloHeader(form.header(), form.fileVersion(), ui));
+    form.apply(doc);
+    exportLog(doc, ui, KIND_CABRILLO);
 }
 
 void onExportJarl(CSorvakDoc& doc, Ui& ui) {

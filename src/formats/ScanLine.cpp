@@ -15,11 +15,6 @@ static_assert(LogSource::kMaxLine == 254, "the item patterns read at most 254 by
 constexpr size_t kOperatorLimit = 31;
 constexpr std::string_view kPowerLetters = "PLMH";
 
-bool isLeadByte(char c) {
-    auto byte = static_cast<unsigned char>(c);
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // The text from `column` on, never longer than a line; empty past the end.
 std::string boundedFrom(const std::string& line, size_t column, size_t width) {
     if (column >= line.size()) {
@@ -47,25 +42,13 @@ std::string cText(const std::string& line) {
     return line.substr(0, line.find('\0'));
 }
 
-std::string cutToLimit(std::string text, size_t limit) {
-    size_t kept = 0;
-    while (kept < text.size()) {
-        size_t next = kept + (isLeadByte(text[kept]) ? 2 : 1);
-        if (next > limit) {
-            break;
-        }
-        kept = next;
-    }
-    text.resize(std::min(kept, text.size()));
-    return text;
-}
-
 std::string itemInColumns(const std::string& line, size_t column, size_t width) {
     return firstItem(boundedFrom(line, column, width));
 }
 
 std::string itemFrom(const std::string& line, size_t column, size_t limit) {
-    return cutToLimit(firstItem(boundedFrom(line, column, LogSource::kMaxLine)), limit);
+    return std::string(
+        wholeCharactersWithin(firstItem(boundedFrom(line, column, LogSource::kMaxLine)), limit));
 }
 
 std::string fieldItem(const std::string& line, size_t column, size_t width, size_t limit) {
@@ -100,7 +83,7 @@ size_t readOperatorName(const std::string& line, size_t column, std::string& nam
     }
     size_t start = column + 2;
     size_t end = std::min(line.find('%', start), line.size());
-    name = cutToLimit(line.substr(start, end - start), kOperatorLimit);
+    name = wholeCharactersWithin(std::string_view(line).substr(start, end - start), kOperatorLimit);
     size_t closing = line.find("%%", start);
     if (closing == std::string::npos) {
         return line.size();

@@ -20,9 +20,6 @@ using ItemBuffer = std::array<char, LogSource::kMaxLine + 1>;
 // The line up to its first NUL byte.
 std::string cText(const std::string& line);
 
-// Cuts `text` to at most `limit` bytes without splitting a double-byte character.
-std::string cutToLimit(std::string text, size_t limit);
-
 // The first blank-separated item inside columns [column, column + width).
 std::string itemInColumns(const std::string& line, size_t column, size_t width);
 

@@ -1,5 +1,6 @@
 #include "formats/Writers.h"
 
+#include "formats/CabrilloWriter.h"
 #include "formats/JarlLogWriter.h"
 
 namespace sorvak {
@@ -19,6 +20,10 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, st
 
 std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind) {
     return kind == KIND_JARL ? jarlLogRefusal(doc) : std::nullopt;
+}
+
+std::optional<std::string> writeCaution(const CSorvakDoc& doc, FileKind kind) {
+    return kind == KIND_CABRILLO ? cabrilloIncompleteLines(doc) : std::nullopt;
 }
 
 }  // namespace sorvak

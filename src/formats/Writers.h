@@ -19,4 +19,8 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind,
 // can; only a writer whose lines must stay readable by another program refuses.
 std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind);
 
+// What the user should know before the writer of `kind` writes this log
+// (UTF-8), or nothing: the file is still written.
+std::optional<std::string> writeCaution(const CSorvakDoc& doc, FileKind kind);
+
 }  // namespace sorvak

@@ -1,5 +1,8 @@
 #include "model/CSorvakDoc.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace sorvak {
 
 CSorvakDoc::CSorvakDoc() {
@@ -36,7 +39,15 @@ void CSorvakDoc::removeRows(const std::vector<size_t>& rows) {
     qsoList_.resize(kept);
 }
 
+void CSorvakDoc::insertRecords(size_t row, std::vector<std::unique_ptr<QsoRecord>> records) {
+    row = std::min(row, qsoList_.size());
+    qsoList_.insert(qsoList_.begin() + static_cast<std::ptrdiff_t>(row),
+                    std::make_move_iterator(records.begin()),
+                    std::make_move_iterator(records.end()));
+}
+
 void CSorvakDoc::clear() {
+    ++generation_;
     qsoList_.clear();
     contest_ = ContestInfo{};
     rawHeader_.fill(0);
@@ -57,8 +68,9 @@ int CSorvakDoc::isUnique(const QsoRecord& record) const {
     return 1;
 }
 
-void CSorvakDoc::setTitle(const std::string& title) {
+void CSorvakDoc::setTitle(const std::string& title, int kind) {
     title_ = title;
+    titleKind_ = kind;
     if (stateListener_) {
         stateListener_();
     }

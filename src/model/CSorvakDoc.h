@@ -43,9 +43,15 @@ class CSorvakDoc {
     void removeAt(size_t row);
     // Removes the records at the given rows, ascending and distinct, in one pass.
     void removeRows(const std::vector<size_t>& rows);
+    // Inserts the records, in their order, before the record at `row` (row ==
+    // count() appends), in one pass.
+    void insertRecords(size_t row, std::vector<std::unique_ptr<QsoRecord>> records);
 
     // Deletes every record, resets the contest header and zeroes the raw header.
     void clear();
+    // Grows whenever the log is cleared for another one: a log that was
+    // opened or made new has a generation of its own.
+    uint64_t generation() const { return generation_; }
 
     // 1 when no record equals `record` on time, call sign, band, mode, power,
     // points, operator and memo; 0 otherwise.
@@ -73,7 +79,10 @@ class CSorvakDoc {
 
     // The full path of the file last loaded or saved under a new name, or "SORVAK".
     const std::string& title() const { return title_; }
-    void setTitle(const std::string& title);
+    // `kind` is the format of that file, as the format table codes it (the
+    // kind it was read as or written in); 0 when it is not known.
+    void setTitle(const std::string& title, int kind = 0);
+    int titleKind() const { return titleKind_; }
     void onNewDocument() { setTitle(kAppTitle); }
 
     bool isModified() const { return modified_; }
@@ -94,7 +103,9 @@ class CSorvakDoc {
     RawRecord rawHeader_{};
     std::string readOnlyPath_;
     std::string title_ = kAppTitle;
+    int titleKind_ = 0;
     bool modified_ = false;
+    uint64_t generation_ = 0;
     std::function<void()> viewUpdater_;
     std::function<void()> stateListener_;
 };

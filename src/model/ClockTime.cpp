@@ -34,7 +34,22 @@ int64_t floorDiv(int64_t a, int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 }  // namespace
+
+int32_t makeCalendarTime(const ClockParts& p) {
+    if (p.month < 1 || p.month > 12 || p.day < 1 || p.day > daysInMonth(p.year, p.month) ||
+        p.hour < 0 || p.hour > 23 || p.minute < 0 || p.minute > 59 || p.second < 0 ||
+        p.second > 59) {
+        return kNoTime;
+    }
+    return makeClockTime(p);
+}
 
 int32_t makeClockTime(const ClockParts& parts) {
     // Normalise the month into the year first, then let the day count carry the rest.

@@ -26,6 +26,11 @@ inline constexpr int32_t kNoTime = -1;
 // gives kNoTime.
 int32_t makeClockTime(const ClockParts& parts);
 
+// makeClockTime of parts that name a real date and time of day (month 1-12,
+// a day that month has, hour 0-23, minute and second 0-59); kNoTime for any
+// other, so that a date such as 2024-13-40 24:60 is never taken for a later one.
+int32_t makeCalendarTime(const ClockParts& parts);
+
 // Empty for a negative count, which names no moment.
 std::optional<ClockParts> breakDownClockTime(int32_t time);
 

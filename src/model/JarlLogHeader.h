@@ -51,6 +51,7 @@ const JarlFieldInfo& jarlFieldInfo(JarlField field);
 struct JarlLogHeader {
     std::array<std::string, kJarlFieldCount> values;
     bool checkLog = false;
+    bool utcLogSheet = false;  // the log sheet's dates and times in UTC rather than JST
 
     std::string& operator[](JarlField field) { return values[static_cast<size_t>(field)]; }
     const std::string& operator[](JarlField field) const {

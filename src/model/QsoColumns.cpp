@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
 #include "model/Sorting.h"
 
@@ -48,9 +49,30 @@ std::string powerText(const QsoRecord& q) {
     return letter == '\0' ? std::string() : std::string(1, letter);
 }
 
-}  // namespace
+// The record's own text that the column shows, or null for a column whose
+// text is made from a number or a code.
+const std::string* fieldText(const QsoRecord& q, size_t column) {
+    switch (column) {
+        case 3:
+            return &q.callSign();
+        case 5:
+            return &q.sent();
+        case 7:
+            return &q.rcvd();
+        case 8:
+            return &q.multi();
+        case 10:
+            return &q.multi2();
+        case 17:
+            return &q.operatorName();
+        case 18:
+            return &q.memo();
+        default:
+            return nullptr;
+    }
+}
 
-std::string qsoCellText(const QsoRecord& q, size_t row, size_t column) {
+std::string madeText(const QsoRecord& q, size_t row, size_t column) {
     switch (column) {
         case 0:
             return std::to_string(row + 1);
@@ -58,22 +80,12 @@ std::string qsoCellText(const QsoRecord& q, size_t row, size_t column) {
             return dateText(q);
         case 2:
             return timeText(q);
-        case 3:
-            return q.callSign();
         case 4:
             return numberIf(q.srst() > 0, q.srst());
-        case 5:
-            return q.sent();
         case 6:
             return numberIf(q.rrst() > 0, q.rrst());
-        case 7:
-            return q.rcvd();
-        case 8:
-            return q.multi();
         case 9:
             return q.newMulti() != 0 ? "*" : "";
-        case 10:
-            return q.multi2();
         case 11:
             return q.newMulti2() != 0 ? "*" : "";
         case 12:
@@ -86,13 +98,52 @@ std::string qsoCellText(const QsoRecord& q, size_t row, size_t column) {
             return numberIf(q.txNumber() >= 0, q.txNumber());
         case 16:
             return numberIf(q.points() >= 0, q.points());
-        case 17:
-            return q.operatorName();
-        case 18:
-            return q.memo();
         default:
             return {};
     }
+}
+
+}  // namespace
+
+std::string qsoCellText(const QsoRecord& q, size_t row, size_t column) {
+    const std::string* field = fieldText(q, column);
+    return field != nullptr ? *field : madeText(q, row, column);
+}
+
+std::string qsoRowText(const QsoRecord& q, size_t row) {
+    std::string line;
+    for (size_t column = 0; column < kQsoColumnCount; ++column) {
+        if (column > 0) {
+            line += '\t';
+        }
+        line += qsoCellText(q, row, column);
+    }
+    return line;
+}
+
+std::array<std::string, kQsoColumnCount> longestCellTexts(const CSorvakDoc& doc) {
+    std::array<const std::string*, kQsoColumnCount> longestField{};
+    std::array<std::string, kQsoColumnCount> longest;
+    for (size_t row = 0; row < doc.count(); ++row) {
+        const QsoRecord& q = doc.at(row);
+        for (size_t column = 0; column < kQsoColumnCount; ++column) {
+            if (const std::string* field = fieldText(q, column)) {
+                if (longestField[column] == nullptr ||
+                    field->size() > longestField[column]->size()) {
+                    longestField[column] = field;
+                }
+            } else if (std::string text = madeText(q, row, column);
+                       text.size() > longest[column].size()) {
+                longest[column] = std::move(text);
+            }
+        }
+    }
+    for (size_t column = 0; column < kQsoColumnCount; ++column) {
+        if (longestField[column] != nullptr) {
+            longest[column] = *longestField[column];
+        }
+    }
+    return longest;
 }
 
 }  // namespace sorvak

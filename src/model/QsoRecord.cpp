@@ -5,7 +5,7 @@
 namespace sorvak {
 
 QsoRecord::QsoRecord(const QsoParts& p) {
-    v_.time = makeClockTime(ClockParts{p.year, p.month, p.day, p.hhmm / 100, p.hhmm % 100, 0});
+    v_.time = makeCalendarTime(ClockParts{p.year, p.month, p.day, p.hhmm / 100, p.hhmm % 100, 0});
     v_.callSign = p.callSign;
     v_.srst = p.srst;
     v_.sent = p.sent;
@@ -77,22 +77,10 @@ ClockParts QsoRecord::parts() const {
     return breakDownClockTime(v_.time).value_or(ClockParts{});
 }
 
-void QsoRecord::setYear(int year) {
+void QsoRecord::setDate(int year, int month, int day) {
     ClockParts p = parts();
     p.year = year;
-    p.second = 0;
-    v_.time = makeClockTime(p);
-}
-
-void QsoRecord::setMonth(int month) {
-    ClockParts p = parts();
     p.month = month;
-    p.second = 0;
-    v_.time = makeClockTime(p);
-}
-
-void QsoRecord::setDay(int day) {
-    ClockParts p = parts();
     p.day = day;
     p.second = 0;
     v_.time = makeClockTime(p);

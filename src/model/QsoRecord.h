@@ -10,6 +10,7 @@ namespace sorvak {
 
 // A QSO built from entered or parsed parts; band, mode and power are looked
 // up from their texts, and the new-multiplier flags follow the multipliers.
+// Parts that name no real date and time of day leave the QSO without a time.
 struct QsoParts {
     int year = 1970;
     int month = 1;
@@ -115,10 +116,10 @@ class QsoRecord {
     int secondsOfDay() const;
 
     // Each keeps the other parts and drops the seconds, except setSecondsOfDay.
-    // A record without a time starts from 1970-01-01 00:00.
-    void setYear(int year);
-    void setMonth(int month);
-    void setDay(int day);
+    // A record without a time starts from 1970-01-01 00:00. The date is set
+    // whole, so that no part is normalised against the old ones (31 January
+    // given 15 February never passes through 31 February).
+    void setDate(int year, int month, int day);
     void setHhmm(int hhmm);
     void setSecondsOfDay(int seconds);
 

@@ -80,6 +80,10 @@ int compareCallSigns(std::string_view a, std::string_view b, unsigned flags) {
     return suffixKey(a) - suffixKey(b);
 }
 
+bool sortsDescending(unsigned flags) {
+    return (flags & (SORT_POWER | SORT_TXNUMBER | SORT_POINTS | SORT_MEMO)) != 0;
+}
+
 // The list is ordered exactly as a stable insertion sort with the strict
 // "belongs after" test would order it: std::stable_sort with the same strict
 // comparison gives the same sequence in O(n log n).
@@ -91,35 +95,36 @@ void sortQsos(CSorvakDoc& doc, Ui& ui, unsigned flags) {
     doc.setModified(true);
     WaitCursor wait(ui);
     auto& list = doc.mutableQsoList();
+    bool descending = sortsDescending(flags);
     if (flags & SORT_CALLSIGN) {
         std::stable_sort(list.begin(), list.end(), [flags](const auto& a, const auto& b) {
             return compareCallSigns(a->callSign(), b->callSign(), flags) < 0;
         });
     } else if (flags & SORT_TIME) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.time(); }, false);
+            list, [](const QsoRecord& q) { return q.time(); }, descending);
     } else if (flags & SORT_BAND) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.band(); }, false);
+            list, [](const QsoRecord& q) { return q.band(); }, descending);
     } else if (flags & SORT_MODE) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.mode(); }, false);
+            list, [](const QsoRecord& q) { return q.mode(); }, descending);
     } else if (flags & SORT_POWER) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.power(); }, true);
+            list, [](const QsoRecord& q) { return q.power(); }, descending);
     } else if (flags & SORT_TXNUMBER) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.txNumber(); }, true);
+            list, [](const QsoRecord& q) { return q.txNumber(); }, descending);
     } else if (flags & SORT_POINTS) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.points(); }, true);
+            list, [](const QsoRecord& q) { return q.points(); }, descending);
     } else if (flags & SORT_OPERATOR) {
         std::stable_sort(list.begin(), list.end(), [](const auto& a, const auto& b) {
             return compareCallSigns(a->operatorName(), b->operatorName(), CMP_BYTES) < 0;
         });
     } else if (flags & SORT_MEMO) {
         stableSortBy(
-            list, [](const QsoRecord& q) { return q.memoLength(); }, true);
+            list, [](const QsoRecord& q) { return q.memoLength(); }, descending);
     }
 }
 

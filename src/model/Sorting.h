@@ -25,6 +25,10 @@ enum SortFlags : unsigned {
 // Negative, 0 or positive as a sorts before, with or after b.
 int compareCallSigns(std::string_view a, std::string_view b, unsigned flags);
 
+// Whether the key of `flags` puts the largest values first: power, TX
+// number, points and memo length do.
+bool sortsDescending(unsigned flags);
+
 // Sorts the document's QSO list in place, stably, by the key of `flags`.
 // A list of fewer than 2 QSOs is refused with a message.
 void sortQsos(CSorvakDoc& doc, Ui& ui, unsigned flags);

@@ -88,6 +88,22 @@ std::string utf8ToCp932(std::string_view utf8, bool& lost) {
     return converter.convert(utf8, "?", true, &lost);
 }
 
+std::string_view wholeCharactersWithin(std::string_view cp932, size_t maxBytes) {
+    if (cp932.size() <= maxBytes) {
+        return cp932;
+    }
+    size_t kept = 0;
+    while (kept < cp932.size()) {
+        auto lead = static_cast<unsigned char>(cp932[kept]);
+        size_t width = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+        if (kept + width > maxBytes) {
+            break;
+        }
+        kept += width;
+    }
+    return cp932.substr(0, kept);
+}
+
 bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {

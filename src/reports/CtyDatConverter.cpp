@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/TextLine.h"
+#include "platform/Cp932.h"
 #include "reports/TextLines.h"
 
 namespace sorvak {
@@ -58,7 +59,7 @@ std::string headerName(std::string_view name) {
             fitted += ' ';
         }
     }
-    fitted.resize(std::min(fitted.size(), kNameWidth));
+    fitted.resize(wholeCharactersWithin(fitted, kNameWidth).size());
     while (!fitted.empty() && fitted.back() == ' ') {
         fitted.pop_back();
     }

@@ -16,13 +16,6 @@ using namespace sorvak::test;
 
 namespace {
 
-void select(CSorvakView& view, std::initializer_list<int> rows) {
-    for (int row : rows) {
-        view.selectionModel()->setCurrentIndex(
-            view.model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-}
-
 std::vector<int> selectedRows(CSorvakView& view) {
     std::vector<int> rows;
     for (size_t row : view.selectedRowList()) {
@@ -30,32 +23,6 @@ std::vector<int> selectedRows(CSorvakView& view) {
     }
     return rows;
 }
-
-// Fills each form of type F with `fill` and accepts it once; later showings
-// are cancelled.
-template <typename F>
-void answerOnce(ScriptedUi& ui, std::function<void(F&)> fill) {
-    auto shown = std::make_shared<int>(0);
-    ui.dialogHandler = [fill, shown](DialogForm& form) {
-        auto* typed = dynamic_cast<F*>(&form);
-        if (typed == nullptr || (*shown)++ > 0) {
-            return false;
-        }
-        fill(*typed);
-        return true;
-    };
-}
-
-class Loaded : public Window {
-  public:
-    explicit Loaded(int count) {
-        FileLoad(doc, ui, writeLog(dir, "log.qgb", numberedQsos(count)), LoadMode::Load);
-        doc.updateAllViews();
-        doc.setModified(false);
-    }
-    CSorvakView& view() { return frame.view(); }
-    QTemporaryDir dir;
-};
 
 }  // namespace
 
@@ -128,15 +95,60 @@ class EditingCommandsTest : public QObject {
         w.trigger("ID_EDIT_FIND");
         QCOMPARE(selectedRows(w.view()), std::vector<int>{1});
 
-        w.doc.add(std::make_unique<QsoRecord>(qso(901, "JA1AB", 7)));
+        // Two runs of repeats: each is selected but its first QSO.
+        for (int copies = 0; copies < 2; ++copies) {
+            w.doc.add(std::make_unique<QsoRecord>(qso(901, "JA1AB", 7)));
+        }
+        w.doc.add(std::make_unique<QsoRecord>(qso(900, "JA1AA", 0)));
         w.doc.updateAllViews();
         w.ui.dialogHandler = nullptr;
         w.trigger("ID_TOOL_DUPE");
-        QCOMPARE(selectedRows(w.view()), std::vector<int>{2});
+        QCOMPARE(selectedRows(w.view()), (std::vector<int>{1, 3, 4}));
         QCOMPARE(w.ui.messageTexts().back(),
                  std::string("DUPE QSOデータが選択されました。\n不要な場合は削除して下さい。"));
         w.trigger("ID_EDIT_DELETE");
         QCOMPARE(w.rowCount(), 3);
+    }
+
+    void theFocusStaysWhereTheUserWasAfterEachCommand() {
+        Loaded w(8);
+        w.frame.show();
+        CSorvakView& view = w.view();
+        view.setFocus();
+        auto focus = [&view] { return view.currentIndex().row(); };
+        select(view, {5});
+        w.ui.dialogHandler = [](DialogForm&) { return true; };
+        w.trigger("ID_EDIT_QSO");
+        QCOMPARE(focus(), 5);
+        QVERIFY(view.selectedRowList().empty());
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(view.cursorRow(), std::optional<size_t>(6));
+
+        answerOnce<BulkChangeForm>(w.ui, [](BulkChangeForm&) {});
+        w.trigger("ID_EDIT_BULK_CHANGE");
+        QCOMPARE(focus(), 6);
+
+        // Delete: the row after the last deleted one, then the new last row.
+        view.clearSelection();
+        select(view, {1, 3, 2});
+        w.ui.answers = {Answer::Ok, Answer::Ok};
+        w.trigger("ID_EDIT_DELETE");
+        QCOMPARE(w.cell(focus(), 3), QString("JA1AE"));
+        select(view, {4});
+        w.trigger("ID_EDIT_DELETE");
+        QCOMPARE(focus(), 3);
+
+        answerOnce<QsoEditForm>(w.ui, [](QsoEditForm& f) {
+            f.callSign = "JA9NEW";
+            f.year = "2026";
+            f.month = "11";
+            f.day = "3";
+        });
+        view.clearSelection();
+        w.trigger("ID_NEW_QSO");
+        QCOMPARE(w.cell(focus(), 3), QString("JA9NEW"));
+        QCOMPARE(focus(), 4);
+        QVERIFY(view.viewport()->rect().intersects(view.visualRect(view.currentIndex())));
     }
 
     void toolsChangeEveryRowAndContestDataIsInBothMenus() {

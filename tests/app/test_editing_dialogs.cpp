@@ -69,6 +69,35 @@ class EditingDialogsTest : public QObject {
         QCOMPARE(form.shiftHours, std::string("-9"));
     }
 
+    void typingIntoABulkChangeFieldTicksItsBox() {
+        BulkChangeForm form = BulkChangeForm::prefilledFrom(QsoRecord(
+            QsoParts{.year = 2008, .month = 11, .day = 16, .bandText = "7", .points = 1}));
+        ScriptedUi ui;
+        BulkChangeDialog dialog(form, ui);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // Filled in by the program: no box ticked.
+        QVERIFY(!child<QCheckBox>(dialog, "changeBand")->isChecked());
+        auto* band = child<QComboBox>(dialog, "band");
+        band->lineEdit()->selectAll();
+        QTest::keyClicks(band->lineEdit(), "14");
+        auto* month = child<QLineEdit>(dialog, "month");
+        month->selectAll();
+        QTest::keyClicks(month, "2");
+        emit child<QComboBox>(dialog, "onlyModeText")->activated(1);
+        QStringList ticked;
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->isChecked()) {
+                ticked.append(box->objectName());
+            }
+        }
+        QCOMPARE(ticked, (QStringList{"changeDate", "changeBand", "onlyMode"}));
+        child<QCheckBox>(dialog, "changeDate")->click();  // the user may untick it again
+        clickOk(dialog);
+        QVERIFY(form.changeBand && !form.changeDate && form.onlyMode);
+        QCOMPARE(form.band, std::string("14"));
+    }
+
     void toolDialogsCarryTheirValues() {
         ScriptedUi ui;
         SentNumberForm sent;

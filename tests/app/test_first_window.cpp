@@ -1,5 +1,5 @@
-// The list at the system font: columns wide enough for their texts, a Line
-// column that grows with the log, and a first window that shows every column.
+// The list at the system font: columns wide enough for their texts, columns
+// that grow with the log's values, and a first window that shows every column.
 #include <QFile>
 #include <QHeaderView>
 #include <QScreen>
@@ -31,7 +31,7 @@ class FirstWindowTest : public QObject {
 
   private slots:
     void cellsShowWholeAtTheSystemFont();
-    void lineColumnGrowsToTheLargestRowNumber();
+    void columnsFitTheWidestValuesOfTheLog();
     void firstWindowShowsEveryColumnWithinTheScreen();
 };
 
@@ -55,16 +55,33 @@ void FirstWindowTest::cellsShowWholeAtTheSystemFont() {
     }
 }
 
-void FirstWindowTest::lineColumnGrowsToTheLargestRowNumber() {
+void FirstWindowTest::columnsFitTheWidestValuesOfTheLog() {
     Window w;
     CSorvakView& view = w.frame.view();
-    int before = view.horizontalHeader()->sectionSize(0);
-    for (int i = 0; i < 100000; ++i) {
-        w.doc.add(std::make_unique<QsoRecord>(qso(900, "JA1AA", 1)));
+    QHeaderView* header = view.horizontalHeader();
+    int lineBefore = header->sectionSize(0);
+    int memoBefore = header->sectionSize(18);
+    QsoParts parts = qso(900, "JA1AA", 1);
+    for (int i = 0; i < 100174; ++i) {
+        parts.operatorName = i == 50000 ? "JR1WXX" : "JA1A";
+        parts.memo = i == 7 ? std::string(64, 'W') : "";
+        w.doc.add(std::make_unique<QsoRecord>(parts));
     }
     w.doc.updateAllViews();
-    QVERIFY(fitsWhole(view, 0, "100000"));
-    QVERIFY(view.horizontalHeader()->sectionSize(0) > before);
+    QVERIFY(fitsWhole(view, 0, "100174"));
+    QVERIFY(fitsWhole(view, 17, "JR1WXX"));
+    QVERIFY(header->sectionSize(0) > lineBefore);
+    // A long memo widens its column up to a limit.
+    QVERIFY(header->sectionSize(18) > memoBefore);
+    QCOMPARE(header->sectionSize(18), qRound(400 * view.columnScale()));
+
+    // A width the user set stays; the others follow the log.
+    header->resizeSection(17, 30);
+    w.doc.clear();
+    w.doc.updateAllViews();
+    QCOMPARE(header->sectionSize(17), 30);
+    QCOMPARE(header->sectionSize(0), lineBefore);
+    QCOMPARE(header->sectionSize(18), memoBefore);
 }
 
 void FirstWindowTest::firstWindowShowsEveryColumnWithinTheScreen() {

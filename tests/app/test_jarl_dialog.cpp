@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
@@ -62,13 +63,15 @@ class JarlDialogTest : public QObject {
     void exportMenuRunsTheDialogAndWritesTheFile() {
         test::Window w;
         QTemporaryDir dir;
-        std::string log = test::writeLog(
-            dir, "log.qgb", {test::qso(905, "JA1ABC", 1), test::qso(906, "JA1ABD", 1)});
+        QsoParts byAnother = test::qso(906, "JA1ABD", 1);
+        byAnother.operatorName = "JR1WWW";
+        std::string log = test::writeLog(dir, "log.qgb", {test::qso(905, "JA1ABC", 1), byAnother});
         FileLoad(w.doc, w.ui, log, LoadMode::Load);
         std::string out = dir.filePath("log_JARL.TXT").toStdString();
         w.ui.paths.push_back(out);
         bool stayedOpenOnTheEmptyField = false;
-        w.ui.dialogHandler = [&w, &stayedOpenOnTheEmptyField](DialogForm& form) -> bool {
+        bool stayedOpenOnTheOperatorList = false;
+        w.ui.dialogHandler = [&](DialogForm& form) -> bool {
             JarlLogDialog dialog(dynamic_cast<JarlLogForm&>(form), w.ui);
             dialog.show();
             QApplication::setActiveWindow(&dialog);
@@ -83,12 +86,19 @@ class JarlDialogTest : public QObject {
             QTest::keyClicks(child<QLineEdit>(dialog, "name"), "Otsuka");
             child<QLineEdit>(dialog, "email")->setText("ja1yaa@example.jp");
             child<QLineEdit>(dialog, "power")->setText("50");
+            auto* operators = child<QLineEdit>(dialog, "multioplist");
+            operators->clear();
+            w.ui.answers.push_back(Answer::Cancel);
+            ok->click();
+            stayedOpenOnTheOperatorList = dialog.isVisible() && dialog.focusWidget() == operators;
+            child<QRadioButton>(dialog, "timeUtc")->click();
             ok->click();
             return dialog.result() == QDialog::Accepted;
         };
         w.doc.setModified(true);
         w.trigger("ID_EXPORT_JARL");
         QVERIFY(stayedOpenOnTheEmptyField);
+        QVERIFY(stayedOpenOnTheOperatorList);
         QCOMPARE(w.ui.events.back().dialog.proposedName,
                  log.substr(0, log.rfind('.')) + "_JARL.TXT");
         std::string file = test::readAll(out);
@@ -98,7 +108,9 @@ class JarlDialogTest : public QObject {
         QVERIFY(file.find("<CALLSIGN>JA1YAA</CALLSIGN>\r\n") != std::string::npos);
         QVERIFY(file.find("<ADDRESS>\x93\x8C\x8B\x9E\x93\x73\r\n") != std::string::npos);
         QVERIFY(file.find("<SIGNATURE>Otsuka</SIGNATURE>") != std::string::npos);
-        QVERIFY(!w.doc.isModified());
+        QVERIFY(file.find("DATE(UTC) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS\r\n"
+                          "2026-11-03 00:05 7 CW JA1ABC ") != std::string::npos);
+        QVERIFY(w.doc.isModified());  // the JARL log cannot give the log back
     }
 };
 

@@ -1,6 +1,5 @@
 // The main window as it starts: menus, shortcuts, toolbar, status bar, caption.
 #include <QAction>
-#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusTipEvent>
@@ -19,12 +18,13 @@ class MainFrameTest : public QObject {
 
   private slots:
     void menuBarHoldsEveryEntryWithItsStartState();
-    void captionFollowsTheDocumentTitle();
+    void captionAndCountsFollowTheLog();
+    void exitClosesOnlyOnceAChangedLogIsSaved();
     void toolBarButtonsHaveTheirTipsAndState();
     void statusBarShowsReadyAndThePromptOfTheHighlightedEntry();
     void barEntriesToggleTheBarsAndTheirCheckMarks();
     void shortcutsOfGrayedEntriesDoNothing();
-    void noActionKeysAreTakenAndDoNothing();
+    void paneKeysAreTakenAndDoNothing();
     void versionEntryShowsTheVersionBox();
 };
 
@@ -77,6 +77,9 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
         "ファイル(&F)>データ書き出し(&E)|JARL電子ログ(&J)...||on|JARL電子ログの作成",
         "ファイル(&F)|-",
         "ファイル(&F)|終了(&X)||on|ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示",
+        "編集(&E)|元に戻す(&U)|Ctrl+Z|off|直前の操作を元に戻す",
+        "編集(&E)|やり直し(&Y)|Ctrl+Y|off|元に戻した操作をやり直す",
+        "編集(&E)|-",
         "編集(&E)|新規QSO入力(&Q)...|Ctrl+Q|on|新規QSOを入力",
         "編集(&E)|-",
         "編集(&E)|切り取り(&T)||off|選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存",
@@ -119,6 +122,8 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
         "ツール(&T)|ナンバ欄からマルチ欄へのコピー(&N)...||on|ナンバ欄からマルチ欄へのコピー",
         "ツール(&T)|送信ナンバ一括変更(&S)...||on|送信ナンバの一括変更",
         "ツール(&T)|DUPE QSOの削除(&D)...||on|",
+        "ツール(&T)|-",
+        "ツール(&T)|ログのチェック(&K)...||on|提出前のログのチェック",
         "設定(&S)|重複チェックリスト(&C)...||on|重複ﾁｪｯｸﾘｽﾄの設定",
         "設定(&S)|交信データ解析(&Q)...||on|交信データ解析の設定",
         "設定(&S)|Turbo HAMLOG CSVファイル(&H)...||off|Turbo HAMLOG用 CSVﾌｧｲﾙの出力形式の設定",
@@ -127,11 +132,43 @@ void MainFrameTest::menuBarHoldsEveryEntryWithItsStartState() {
     QCOMPARE(lines, expected);
 }
 
-void MainFrameTest::captionFollowsTheDocumentTitle() {
+void MainFrameTest::captionAndCountsFollowTheLog() {
+    QTemporaryDir dir;
     Window w;
-    QCOMPARE(w.frame.windowTitle(), QString("SORVAK - SORVAK"));
-    w.doc.setTitle("/logs/ログ.QGB");
-    QCOMPARE(w.frame.windowTitle(), QString("/logs/ログ.QGB - SORVAK"));
+    QCOMPARE(w.caption(), QString("SORVAK - SORVAK"));
+    w.doc.setTitle("/logs/ログ[*].QGB");
+    QCOMPARE(w.caption(), QString("/logs/ログ[*].QGB - SORVAK"));
+
+    std::string path = writeLog(dir, "a.qgb", numberedQsos(3));
+    FileLoad(w.doc, w.ui, path, LoadMode::Load);
+    w.doc.updateAllViews();
+    w.trigger("ID_EDIT_SELECT_ALL");
+    QCOMPARE(w.frame.mainStatusBar().countText(), QString("QSO数: 3  選択: 3"));
+    w.frame.view().clearSelection();
+    w.frame.view().selectRow(1);
+    w.ui.answers = {Answer::Ok};
+    w.trigger("ID_EDIT_DELETE");
+    QCOMPARE(w.frame.mainStatusBar().countText(), QString("QSO数: 2  選択: 0"));
+    QCOMPARE(w.caption(), QString::fromStdString(path + "* - SORVAK"));
+    w.trigger("ID_FILE_SAVE");
+    QCOMPARE(w.caption(), QString::fromStdString(path + " - SORVAK"));
+}
+
+void MainFrameTest::exitClosesOnlyOnceAChangedLogIsSaved() {
+    QTemporaryDir dir;
+    Window w;
+    std::string path = writeLog(dir, "a.qgb", numberedQsos(3));
+    FileLoad(w.doc, w.ui, path, LoadMode::Load);
+    w.doc.setModified();
+    w.frame.show();
+    w.ui.answers = {Answer::Yes, Answer::Yes};
+    w.trigger("ID_APP_EXIT");  // the save dialog cancelled
+    QVERIFY(w.frame.isVisible());
+    w.ui.paths.push_back(path);
+    w.trigger("ID_APP_EXIT");
+    QVERIFY(!w.frame.isVisible());
+    QVERIFY(!w.doc.isModified());
+    QCOMPARE(w.ui.events.size(), size_t{5});  // asked, cancelled, asked, saved, the QGB note
 }
 
 void MainFrameTest::toolBarButtonsHaveTheirTipsAndState() {
@@ -199,7 +236,7 @@ void MainFrameTest::shortcutsOfGrayedEntriesDoNothing() {
     QCOMPARE(w.rowCount(), 3);
 }
 
-void MainFrameTest::noActionKeysAreTakenAndDoNothing() {
+void MainFrameTest::paneKeysAreTakenAndDoNothing() {
     QTemporaryDir dir;
     Window w;
     FileLoad(w.doc, w.ui, writeLog(dir, "a.qgb", numberedQsos(3)), LoadMode::Load);
@@ -207,10 +244,9 @@ void MainFrameTest::noActionKeysAreTakenAndDoNothing() {
     w.frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&w.frame));
     w.frame.view().selectRow(0);
-    QGuiApplication::clipboard()->setText("before");
-    QTest::keyClick(&w.frame.view(), Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(&w.frame.view(), Qt::Key_Insert, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
+    QTest::keyClick(&w.frame.view(), Qt::Key_F6);
+    QTest::keyClick(&w.frame.view(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(w.frame.view().currentIndex().row(), 0);
     QVERIFY(w.ui.events.empty());
 }
 

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -239,15 +240,37 @@ void QsoListTest::headerClickSortsOnlyColumnsWithAKey() {
         clickHeader(w.frame.view(), column);
     }
     QVERIFY(w.ui.events.empty());
+    QHeaderView* header = w.frame.view().horizontalHeader();
+    QVERIFY(!header->isSortIndicatorShown());
     w.ui.answers = {Answer::Cancel, Answer::Ok};
     clickHeader(w.frame.view(), 16);
     QCOMPARE(callSigns(w.doc), (QStringList{"JA1AA", "JA1AB", "JA1AC", "JA1AD"}));
+    QVERIFY(!header->isSortIndicatorShown());
     clickHeader(w.frame.view(), 16);
     QCOMPARE(callSigns(w.doc), (QStringList{"JA1AB", "JA1AC", "JA1AD", "JA1AA"}));
     QCOMPARE(w.cell(1, 3), QString("JA1AC"));
     const Message& asked = w.ui.events.back().message;
     QCOMPARE(asked.text, std::string("この列でソートしますか?"));
     QCOMPARE(asked.buttons, Buttons::OkCancel);
+    // The indicator shows the order while the list keeps it: a delete keeps
+    // it, a sort from the menu does not.
+    auto indicator = [header] {
+        return header->isSortIndicatorShown()
+                   ? QString("%1 %2")
+                         .arg(header->sortIndicatorSection())
+                         .arg(header->sortIndicatorOrder() == Qt::DescendingOrder ? "down" : "up")
+                   : QString("none");
+    };
+    QCOMPARE(indicator(), QString("16 down"));
+    w.ui.answers = {Answer::Cancel};
+    clickHeader(w.frame.view(), 2);
+    QCOMPARE(indicator(), QString("16 down"));
+    w.frame.view().selectRow(0);
+    w.ui.answers = {Answer::Ok};
+    w.trigger("ID_EDIT_DELETE");
+    QCOMPARE(indicator(), QString("16 down"));
+    w.trigger("ID_SORT_TIME");
+    QCOMPARE(indicator(), QString("none"));
 }
 
 void QsoListTest::droppedFilesLoadOnlyOne() {
@@ -260,7 +283,7 @@ void QsoListTest::droppedFilesLoadOnlyOne() {
     QCOMPARE(w.rowCount(), 0);
     drop(w.frame.view(), {QString::fromStdString(second)});
     QCOMPARE(w.rowCount(), 5);
-    QCOMPARE(w.frame.windowTitle(), QString::fromStdString(second + " - SORVAK"));
+    QCOMPARE(w.caption(), QString::fromStdString(second + " - SORVAK"));
 }
 
 void QsoListTest::contextMenuFollowsTheSelection() {
@@ -278,9 +301,9 @@ void QsoListTest::contextMenuFollowsTheSelection() {
                           "削除(&D)", "-", "QSO行編集(&Q)...", "選択範囲変更(&R)..."}));
     QCOMPARE(contextStates(view), QString("1|0000|00"));
     view.selectRow(0);
-    QCOMPARE(contextStates(view), QString("1|0001|10"));
+    QCOMPARE(contextStates(view), QString("1|1101|10"));
     ctrlClickRow(view, 2);
-    QCOMPARE(contextStates(view), QString("1|0001|11"));
+    QCOMPARE(contextStates(view), QString("1|1101|11"));
     w.ui.answers = {Answer::Ok};
     menu = view.makeContextMenu();
     menu->actions().at(5)->trigger();
@@ -344,6 +367,9 @@ void QsoListTest::homeAndEndSelectTheFirstAndLastQso() {
     QTest::keyClick(&view, Qt::Key_End);
     QCOMPARE(view.selectedRowList(), std::vector<size_t>{4});
     QCOMPARE(view.cursorRow(), std::optional<size_t>(4));
+    // The row number stays in sight: the list is not scrolled to the Memo column.
+    QVERIFY(view.horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
     QTest::keyClick(&view, Qt::Key_Home);
     QCOMPARE(view.selectedRowList(), std::vector<size_t>{0});
     QCOMPARE(view.cursorRow(), std::optional<size_t>(0));
@@ -368,7 +394,7 @@ void QsoListTest::shiftF10OpensTheContextMenu() {
         }
     });
     QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier);
-    QCOMPARE(shown.join(QString()), QString("1|0001|10"));
+    QCOMPARE(shown.join(QString()), QString("1|1101|10"));
 }
 
 QTEST_MAIN(QsoListTest)

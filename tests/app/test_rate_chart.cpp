@@ -1,7 +1,7 @@
 // The rate chart window: its series drawn from the hour tally of a log the
 // test builds, its redraw after a change, and the saved picture.
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QPushButton>
@@ -72,6 +72,8 @@ class RateChartTest : public QObject {
     void hoursWithoutQsosFollowTheSetting();
     void redrawsWhenTheLogChanges();
     void savesThePictureOrSaysItCouldNot();
+    void hourLabelsStayWholeAndDistinct();
+    void opensBesideTheMainWindowWithinTheScreen();
 };
 
 void RateChartTest::drawsBandsPerHourAndTheRunningTotalWithoutTouchingTheLog() {
@@ -81,7 +83,7 @@ void RateChartTest::drawsBandsPerHourAndTheRunningTotalWithoutTouchingTheLog() {
     QVERIFY(chart != nullptr);
     QVERIFY(chart->isVisible());
     QCOMPARE(barLabels(*chart), (QStringList{"7 MHz", "21 MHz"}));
-    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"10<br>3日", "11", "12"}));
+    QCOMPARE(chart->hourAxis()->categoriesLabels(), (QStringList{"10<br>3日", "11", "12"}));
     QCOMPARE(barValues(*chart, 0), (QList<qreal>{2, 0, 1}));
     QCOMPARE(barValues(*chart, 1), (QList<qreal>{1, 0, 0}));
     // The QSO without a band is in the total only.
@@ -103,7 +105,7 @@ void RateChartTest::hoursWithoutQsosFollowTheSetting() {
     settings.includeZeroHours = 0;
     w.doc.setReportSettings(settings);
     RateChartWindow* chart = openChart(w);
-    QCOMPARE(chart->hourAxis()->categories(), (QStringList{"10<br>3日", "12"}));
+    QCOMPARE(chart->hourAxis()->categoriesLabels(), (QStringList{"10<br>3日", "12"}));
     QCOMPARE(barValues(*chart, 0), (QList<qreal>{2, 1}));
     QCOMPARE(lineValues(*chart), (QList<qreal>{3, 5}));
 }
@@ -124,10 +126,9 @@ void RateChartTest::redrawsWhenTheLogChanges() {
     w.doc.add(std::make_unique<QsoRecord>(nextDay));
     w.frame.view().OnUpdate();
     QCOMPARE(barLabels(*chart), (QStringList{"7 MHz", "14 MHz", "21 MHz"}));
-    QStringList hours = chart->hourAxis()->categories();
-    QCOMPARE(hours.size(), 15);
-    QCOMPARE(hours.last(), QString("00<br>4日"));
+    QCOMPARE(lineValues(*chart).size(), 15);
     QCOMPARE(lineValues(*chart).last(), 6.0);
+    QCOMPARE(chart->hourAxis()->categoriesLabels().first(), QString("10<br>3日"));
 
     w.doc.clear();
     w.doc.updateAllViews();
@@ -153,6 +154,63 @@ void RateChartTest::savesThePictureOrSaysItCouldNot() {
     QCOMPARE(w.ui.messageTexts(),
              (std::vector<std::string>{"ﾌｧｲﾙに書き込めませんでした。\n" + nowhere}));
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
+}
+
+void RateChartTest::hourLabelsStayWholeAndDistinct() {
+    // 21:00 of the 21st to 03:00 of the 23rd.
+    std::vector<RateSeries::Hour> hours;
+    for (int i = 0; i < 31; ++i) {
+        hours.push_back({21 + (21 + i) / 24, (21 + i) % 24});
+    }
+    QStringList every = hourLabels(hours, 1);
+    QCOMPARE(every.size(), 31);
+    QCOMPARE(every.mid(0, 4), (QStringList{"21<br>21日", "22", "23", "00<br>22日"}));
+    // The same hour on a later day is another category of the axis.
+    QCOMPARE(every.mid(24, 4), (QStringList{"21", "22<!--25-->", "23<!--26-->", "00<br>23日"}));
+    QCOMPARE(hourLabels(hours, 6),
+             (QStringList{"21<br>21日", "03<br>22日", "09", "15", "21", "03<br>23日"}));
+
+    // Each of the n labels gets an n + 1st of the axis, less 8 pixels.
+    QCOMPARE(hourLabelStep(3, 600, 30), size_t{1});
+    QCOMPARE(hourLabelStep(48, 900, 30), size_t{3});
+    QCOMPARE(hourLabelStep(48, 600, 30), size_t{4});
+    QCOMPARE(hourLabelStep(48, 300, 30), size_t{12});
+    QVERIFY(hourLabelStep(48, 60, 30) >= 48);  // only the first hour
+
+    Window w;
+    fill(w.doc);
+    QsoParts nextDay = on("14", 2, "JA6FFF");
+    nextDay.day = 4;
+    w.doc.add(std::make_unique<QsoRecord>(nextDay));
+    RateChartWindow* chart = openChart(w);
+    chart->resize(780, 500);
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    QTRY_COMPARE(chart->labelStep(), size_t{1});
+    chart->resize(260, 500);
+    QTRY_VERIFY(chart->labelStep() > 1);
+    QCOMPARE(chart->hourAxis()->categoriesLabels(),
+             hourLabels(rateSeriesOf(w.doc.qsoList(), true, w.ui).hours, chart->labelStep()));
+}
+
+void RateChartTest::opensBesideTheMainWindowWithinTheScreen() {
+    QRect screen(0, 0, 1280, 800);
+    QCOMPARE(placeBeside(QRect(0, 0, 400, 300), QSize(500, 400), screen), QRect(400, 0, 500, 400));
+    QCOMPARE(placeBeside(QRect(780, 100, 500, 300), QSize(500, 400), screen),
+             QRect(280, 100, 500, 400));
+    // No room on either side: against the screen's edges, over the window.
+    QCOMPARE(placeBeside(QRect(100, 600, 1000, 300), QSize(500, 400), screen),
+             QRect(780, 400, 500, 400));
+    QCOMPARE(placeBeside(QRect(0, 0, 100, 100), QSize(2000, 900), screen), screen);
+
+    Window w;
+    fill(w.doc);
+    w.frame.setGeometry(0, 0, 300, 200);
+    w.frame.show();
+    RateChartWindow* chart = openChart(w);
+    QRect available = w.frame.screen()->availableGeometry();
+    QVERIFY(available.contains(chart->frameGeometry()));
+    QVERIFY(!chart->frameGeometry().intersects(w.frame.frameGeometry()) ||
+            available.width() < w.frame.frameGeometry().width() + chart->frameGeometry().width());
 }
 
 QTEST_MAIN(RateChartTest)

@@ -68,7 +68,7 @@ void StartUpTest::namedFileIsLoadedAndShown() {
     loadCommandLineFile(info, w.doc, w.ui, settings);
     QCOMPARE(w.rowCount(), 3);
     QCOMPARE(w.cell(2, 3), QString("JA1AC"));
-    QCOMPARE(w.frame.windowTitle(), QString::fromStdString(path + " - SORVAK"));
+    QCOMPARE(w.caption(), QString::fromStdString(path + " - SORVAK"));
     QVERIFY(w.doc.readOnlyPath().empty());
     QVERIFY(w.ui.messageTexts().empty());
 }

@@ -150,6 +150,10 @@ TEST_F(Cli, FailuresExitWithOne) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "このﾌｧｲﾙの形式は読み込めません。 " + csv + "\nsorvak-cli: " + csv +
                                ": no reader for this file's format\n");
+    // A file of a format that has a reader but holds no QSO says so once.
+    CliResult empty = runWith({"dump", dir.write("empty.adi", "header\r\n<EOH>\r\n")});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "ADIFﾌｧｲﾙから読み込めるQSOﾃﾞｰﾀがありません。\n");
 }
 
 TEST(CliProgram, RunsAsItsOwnProcess) {

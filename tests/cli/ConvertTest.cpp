@@ -166,6 +166,7 @@ TEST_F(Convert, JarlLogTakesItsSummaryFromTheCommandLine) {
              {JarlField::Email, "ja1zzz@example.jp"},
              {JarlField::Power, "50"},
              {JarlField::Oath, JarlLogForm::kOath},
+             {JarlField::MultiOpList, "OP1 ｵﾍﾟ"},
              {JarlField::Date, "2026年12月9日"},
              {JarlField::Signature, "大塚"},
          }) {
@@ -173,11 +174,24 @@ TEST_F(Convert, JarlLogTakesItsSummaryFromTheCommandLine) {
     }
     EXPECT_EQ(test::readFile(out), writeLogFile(loaded, KIND_JARL).value());
 
+    args.insert(args.end(), {"--jarl", "time=utc"});
+    ASSERT_EQ(cli(args).status, 0);
+    h.utcLogSheet = true;
+    EXPECT_EQ(test::readFile(out), writeLogFile(loaded, KIND_JARL).value());
+
     args.insert(args.end(), {"--jarl", "name=大塚</NAME>"});
     std::string refused = dir.file("refused.TXT");
     args[2] = refused;
     EXPECT_EQ(cli(args).err, "sorvak-cli: 氏名に「<」や「>」は使えません。\n");
     EXPECT_EQ(cli({"convert", log, refused, "--to", "jarl", "--jarl", "nick=x"}).status, 2);
+    args.back() = "name=大塚";
+    args.insert(args.end(), {"--jarl", "multioplist=", "--answer", "no"});
+    CliOutcome declined = cli(args);
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_EQ(
+        declined.err,
+        "運用者リストが記入されていませんが、ログには JA1ZZZ 以外の運用者が記録されています。 "
+        "このまま書き出しますか?\n");
     EXPECT_FALSE(std::filesystem::exists(refused));
 }
 

@@ -10,9 +10,7 @@ namespace {
 
 std::unique_ptr<QsoRecord> at(int year, int month, int day, int seconds, const char* band) {
     auto q = test::qso("JA1AAA");
-    q->setYear(year);
-    q->setMonth(month);
-    q->setDay(day);
+    q->setDate(year, month, day);
     q->setSecondsOfDay(seconds);
     q->setBandFromText(band);
     return q;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/CSorvakDoc.h"
+#include "platform/Cp932.h"
 
 namespace sorvak {
 namespace {
@@ -65,6 +66,31 @@ TEST(JarlLogForm, ScoreFollowsTheCoefficientAndTheCheckLogFlag) {
     EXPECT_EQ(form.totalScore(), 0);
 }
 
+TEST(JarlLogForm, OperatorListComesFromTheLogAndIsAskedForWhenOthersOperated) {
+    CSorvakDoc doc;
+    doc.contest().stationCall = "JA1ZZZ/1";
+    auto log = [&doc](std::initializer_list<const char*> operators) {
+        doc.mutableQsoList().clear();
+        for (const char* name : operators) {
+            doc.add(std::make_unique<QsoRecord>(QsoParts{.operatorName = utf8ToCp932(name)}));
+        }
+        return JarlLogForm::prefilledFrom(doc, kToday);
+    };
+    // A log of the holder alone, under the call proper or the full call,
+    // needs no list.
+    JarlLogForm alone = log({"JA1ZZZ", "", "JA1ZZZ/1"});
+    EXPECT_EQ(alone[F::MultiOpList], "");
+    EXPECT_FALSE(alone.operatorListQuestion());
+
+    JarlLogForm team = log({"JR1WWW", "", "JA1ZZZ", "JR1WWW", "ｵﾍﾟ"});
+    EXPECT_EQ(team[F::MultiOpList], "JR1WWW JA1ZZZ ｵﾍﾟ");
+    EXPECT_FALSE(team.operatorListQuestion());
+    team[F::MultiOpList] = " ";
+    EXPECT_EQ(team.operatorListQuestion(),
+              "運用者リストが記入されていませんが、ログには JA1ZZZ/1 以外の運用者が記録されて"
+              "います。\nこのまま書き出しますか?");
+}
+
 TEST(JarlLogForm, ChecksTheFieldsInOrderAndKeepsTagsOutOfValues) {
     JarlLogForm form;
     struct Step {
@@ -80,6 +106,7 @@ TEST(JarlLogForm, ChecksTheFieldsInOrderAndKeepsTagsOutOfValues) {
         {F::Name, "氏名が記入されていません。", "大塚</NAME>"},
         {F::Email, "電子メールアドレスが記入されていません。", "a@b.jp"},
         {F::Power, "空中線電力が記入されていません。", "50"},
+        {F::Oath, "宣誓文が記入されていません。", JarlLogForm::kOath},
         {F::Signature, "署名が記入されていません。", "大塚"},
         {F::Name, "氏名に「<」や「>」は使えません。", "大塚"},
         {F::Tel, "電話番号は1行で記入してください。", "03"},
@@ -87,6 +114,7 @@ TEST(JarlLogForm, ChecksTheFieldsInOrderAndKeepsTagsOutOfValues) {
         {F::FdCoeff, "1 から 99 までの整数を入力してください。", "2"},
     };
     form[F::Power] = "　 ";  // blanks only count as empty
+    form[F::Oath] = "\n";
     form[F::Tel] = "03\r\n";
     form[F::Comments] = "🙂";
     form[F::FdCoeff] = "0";

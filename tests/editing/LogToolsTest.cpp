@@ -67,6 +67,24 @@ TEST(LogTools, SentNumberAndMultiplierChangeEveryQsoAndRefresh) {
     EXPECT_TRUE(doc.isModified());
 }
 
+// What the binary log cannot hold whole is refused where it is typed.
+TEST(LogTools, TextsLongerThanTheBinaryLogKeepsAreRefused) {
+    std::string kanji;
+    for (int i = 0; i < 15; ++i) {
+        kanji += "東";
+    }
+    SentNumberForm sent;
+    sent.sent = "1" + kanji;
+    EXPECT_EQ(sent.check(), "30 文字以内で入力してください。");
+    sent.sent = kanji;
+    EXPECT_EQ(sent.check(), std::nullopt);
+    ContestDataForm contest;
+    contest.contestName = kanji + kanji + "ABCDE";
+    EXPECT_EQ(contest.check()->message, "64 文字以内で入力してください。");
+    contest.contestName = kanji + kanji + "ABCD";
+    EXPECT_FALSE(contest.check());
+}
+
 TEST(LogTools, FindWrapsToTheTopAfterItsNotFoundMessage) {
     CSorvakDoc doc;
     test::addCalls(doc, {"JR2AAA", "W1AW", "JA1ABC"});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/BulkChangeForm.h"
 #include "editing/ListSelection.h"
 #include "editing/QsoEditForm.h"
 #include "model/CSorvakDoc.h"
@@ -54,6 +55,32 @@ TEST(EditQso, WritesTheFieldsAndKeepsARefusedBandUntilCorrected) {
     EXPECT_EQ(r.bandText(), "7");
     EXPECT_EQ(r.powerLetter(), 'H');
     EXPECT_TRUE(doc.isModified());
+}
+
+// 31 January given 15 February is 15 February, in both dialogs.
+TEST(EditQso, ANewDateNeverPassesThroughAnotherMonth) {
+    CSorvakDoc doc;
+    test::addCalls(doc, {"JA1AAA", "JA1BBB"});
+    ScriptedUi ui;
+    ui.dialogHandler = [](DialogForm& form) {
+        if (auto* bulk = dynamic_cast<BulkChangeForm*>(&form)) {
+            bulk->changeDate = true;
+            bulk->month = "2";
+            bulk->day = "15";
+        } else {
+            auto& qso = dynamic_cast<QsoEditForm&>(form);
+            qso.month = "2";
+            qso.day = "15";
+        }
+        return true;
+    };
+    for (size_t row : {0, 1}) {
+        doc.at(row).setDate(2026, 1, 31);
+    }
+    editQso(doc, ui, 0);
+    bulkChange(doc, ui, {1});
+    EXPECT_EQ(doc.at(0).month() * 100 + doc.at(0).day(), 215);
+    EXPECT_EQ(doc.at(1).month() * 100 + doc.at(1).day(), 215);
 }
 
 TEST(EditQso, CancelChangesNothing) {

@@ -104,15 +104,15 @@ TEST_F(AdifLoad, AFileWithoutQsosLeavesTheLogAlone) {
     doc.add(std::make_unique<QsoRecord>(test::sampleParts("JA1ABC")));
     doc.setTitle("/logs/kept.qgb");
     ui.answers = {Answer::Yes, Answer::Ok, Answer::Yes};
-    EXPECT_EQ(
-        FileLoad(doc, ui, dir.write("empty.adi", "Only a header\r\n<EOH>\r\n"), LoadMode::Load),
-        KIND_UNKNOWN);
-    EXPECT_EQ(FileLoad(doc, ui,
-                       dir.write("bad.adx",
-                                 "<?xml version=\"1.0\"?>\n<ADX>\n<RECORDS><RECORD>\n"
-                                 "<CALL>JA1ABC</CALL\n</RECORD></RECORDS></ADX>\n"),
-                       LoadMode::Load),
-              KIND_UNKNOWN);
+    EXPECT_FALSE(
+        FileLoad(doc, ui, dir.write("empty.adi", "Only a header\r\n<EOH>\r\n"), LoadMode::Load)
+            ->taken);
+    EXPECT_FALSE(FileLoad(doc, ui,
+                          dir.write("bad.adx",
+                                    "<?xml version=\"1.0\"?>\n<ADX>\n<RECORDS><RECORD>\n"
+                                    "<CALL>JA1ABC</CALL\n</RECORD></RECORDS></ADX>\n"),
+                          LoadMode::Load)
+                     ->taken);
     EXPECT_EQ(doc.count(), 1u);
     EXPECT_EQ(doc.title(), "/logs/kept.qgb");
     EXPECT_FALSE(doc.isModified());
@@ -130,7 +130,7 @@ TEST_F(AdifLoad, AnAdxExportAppendedToAJstLogGivesBackEveryFieldItCarries) {
     test::addExportSample(source);
     AdifExportReport report;
     std::string path = dir.write("log.adx", writeAdx(source, report));
-    ASSERT_EQ(FileLoad(doc, ui, path, LoadMode::Append), KIND_ADX);
+    ASSERT_EQ(FileLoad(doc, ui, path, LoadMode::Append)->kind, KIND_ADX);
 
     ASSERT_EQ(doc.count(), source.count());
     for (size_t row = 0; row < source.count(); ++row) {

@@ -106,10 +106,10 @@ TEST_F(AllLog, ALineWithoutItsDateAsksAndYesTakesItWithZeros) {
     EXPECT_EQ(ui.events[0].message.buttons, Buttons::YesNo);
     EXPECT_EQ(ui.events[0].message.icon, Icon::Exclamation);
     EXPECT_EQ(ui.events[0].message.defaultButton, Answer::No);
-    // Day 0 of November is 31 October.
+    // Day 0 of month 0 is no date: the QSO has no time.
     EXPECT_EQ(described(),
               (std::vector<std::string>{"2008-11-22 12:34|JA1ABC|0||0|| 0| 0|||P|0|0||",
-                                        "2008-10-31 00:00||0||0|| 0| 0|||P|0|0||"}));
+                                        "no time||0||0|| 0| 0|||P|0|0||"}));
 }
 
 TEST_F(AllLog, NoStopsTheReadingAndKeepsWhatWasRead) {

@@ -58,7 +58,9 @@ struct Loaded {
     std::optional<FileKind> kind;
     Loaded(const std::string& bytes, const std::string& name = "log.qgb",
            LoadMode mode = LoadMode::Load) {
-        kind = FileLoad(doc, ui, dir.write(name, bytes), mode);
+        if (auto result = FileLoad(doc, ui, dir.write(name, bytes), mode)) {
+            kind = result->kind;
+        }
     }
 };
 
@@ -125,14 +127,42 @@ TEST(BinaryLog, RecordsRoundTrip) {
               writeBinaryLog(doc).substr(kRecordSize));
 }
 
+// A text is cut at a whole character, and the cuts are counted.
 TEST(BinaryLog, StringsAreCutToTheirCapacity) {
     CSorvakDoc doc;
     auto q = test::qso("JA1ABCDEFGHIJ");  // 13 bytes
     q->setMemo(std::string(70, 'm'));
+    std::string kanji;
+    for (int i = 0; i < 15; ++i) {
+        kanji += "\x93\x8C";  // 東
+    }
+    q->setSent("1" + kanji);  // 31 bytes: the 30th is a lead byte
     doc.add(std::move(q));
-    RawRecord r = recordAt(writeBinaryLog(doc), 1);
+    int cut = 0;
+    std::string bytes = writeBinaryLog(doc, cut);
+    RawRecord r = recordAt(bytes, 1);
     EXPECT_EQ(lengthPrefixed(r, 8), "JA1ABCDEFGHI");
+    EXPECT_EQ(lengthPrefixed(r, 21), "1" + kanji.substr(0, 28));
     EXPECT_EQ(r[175], 67);
+    EXPECT_EQ(cut, 3);  // call sign, sent number, memo
+    Loaded loaded(bytes);
+    EXPECT_EQ(loaded.doc.at(0).sent(), "1" + kanji.substr(0, 28));
+}
+
+TEST(BinaryLog, AQsoWithoutATimeReadsBackWithoutOne) {
+    CSorvakDoc source;
+    source.contest().stationCall = "JA1ZZZ";
+    source.add(test::qso("JA1ABC"));
+    source.add(test::qso("JA1XYZ"));
+    source.at(1).setTime(kNoTime);
+    std::string bytes = writeBinaryLog(source);
+    EXPECT_EQ(doubleAt(recordAt(bytes, 2), 0), 0.0);
+    Loaded loaded(bytes);
+    ASSERT_EQ(loaded.doc.count(), 2u);
+    EXPECT_EQ(loaded.doc.at(0).time(), source.at(0).time());
+    EXPECT_EQ(loaded.doc.at(1).time(), kNoTime);
+    EXPECT_EQ(loaded.ui.messageTexts(),
+              std::vector<std::string>{"日時が不明なQSOが1件あります。\n日時は空欄にしました。"});
 }
 
 TEST(BinaryLogTime, DayCountConversions) {
@@ -143,6 +173,9 @@ TEST(BinaryLogTime, DayCountConversions) {
     // A hair below a whole second reads as that second.
     EXPECT_EQ(timeFromDayCount(d - 0.0005 / 86400.0), t);
     EXPECT_EQ(timeFromDayCount(25569.0), 0);
+    // Before 1970 is no moment, not 1970-01-01 00:00.
+    EXPECT_LT(timeFromDayCount(25569.0 - 0.5 / 86400.0), 0);
+    EXPECT_LT(timeFromDayCount(0.0), 0);
     EXPECT_EQ(timeFromDayCount(std::nan("")), kNoTime);
     EXPECT_EQ(timeFromDayCount(1e300), kNoTime);
     EXPECT_EQ(timeFromDayCount(-1e300), kNoTime);

@@ -20,7 +20,7 @@ using test::crlfLines;
 const std::string kBody = crlfLines({
     "QSO:  7000 CW 2026-11-03 0905 JA1ZZZ        599 10H    JA1ABC/1/P    579 13M    0",
     "QSO:   432 PH 2026-01-21 2359 JA1ZZZ        59  10H    7K1XYZ        57  25L    1",
-    "QSO:  1800    2026-12-31 0000 JA1ZZZ        599 10H    JA1ABCDEFG/MM 599 X      12",
+    "QSO:  1800 DG 2026-12-31 0000 JA1ZZZ        599 10H    JA1ABCDEFG/MM 599 X      12",
     "QTC:  7000 CW 2026-11-02 0900 JA9XYZ        001/10     JA1ZZZ        0905 JA1ABC/1/P    "
     "13M ",
     "END-OF-LOG:",
@@ -129,6 +129,37 @@ TEST_F(CabrilloWriter, UnknownBandAndModeLeaveTheirFieldsBlank) {
         "QSO:          2026-01-21 2359 JA1ZZZ        59  10H    7K1XYZ        57  25L    1\r\n");
 }
 
+TEST_F(CabrilloWriter, MicrowaveBandsAndTheOtherModeHaveTheirCabrilloFields) {
+    doc.at(0).setBand(15);
+    doc.at(0).setMode(5);
+    doc.at(1).setBand(12);
+    std::string file = writeCabrillo(doc);
+    size_t first = file.find("QSO:");
+    EXPECT_EQ(
+        file.substr(first, file.find("QSO:  1800") - first),
+        test::crlfLines({
+            "QSO:   10G DG 2026-11-03 0905 JA1ZZZ        599 10H    JA1ABC/1/P    579 13M    0",
+            "QSO:  1.2G PH 2026-01-21 2359 JA1ZZZ        59  10H    7K1XYZ        57  25L    1",
+        }));
+}
+
+// Nothing is refused, but the user hears of the lines a sponsor's program
+// would find fields missing in, before the file is written.
+TEST_F(CabrilloWriter, IncompleteLinesAreCountedWithTheFirstLineNumber) {
+    EXPECT_FALSE(cabrilloIncompleteLines(doc));
+    doc.at(1).setCallSign("");
+    doc.at(2).setTime(kNoTime);
+    doc.at(2).setRcvd("");
+    EXPECT_EQ(cabrilloIncompleteLines(doc),
+              "時刻、ｺｰﾙｻｲﾝ、ﾅﾝﾊﾞｰ、ﾊﾞﾝﾄﾞ、ﾓｰﾄﾞのどれかが空欄のQSO行が2行あります。"
+              "最初は13行目です。\nｺﾝﾃｽﾄの受付で受け付けられないことがあります。");
+    doc.at(1).setCallSign("7K1XYZ");
+    doc.at(2).setTime(0);
+    doc.at(2).setRcvd("X");
+    doc.at(0).setBand(-1);
+    EXPECT_NE(cabrilloIncompleteLines(doc)->find("1行あります。最初は12行目"), std::string::npos);
+}
+
 TEST(CabrilloTexts, OurReaderReadsEveryBandBack) {
     CSorvakDoc doc;
     doc.cabrilloHeader().callSign = "JA1ZZZ";
@@ -152,7 +183,7 @@ TEST(CabrilloTexts, OurReaderReadsEveryBandBack) {
     std::string path = dir.write("log.cbr", writeCabrillo(doc));
     CSorvakDoc read;
     ScriptedUi ui;
-    ASSERT_EQ(FileLoad(read, ui, path, LoadMode::Load), KIND_CABRILLO);
+    ASSERT_EQ(FileLoad(read, ui, path, LoadMode::Load)->kind, KIND_CABRILLO);
     std::vector<int> readBands;
     for (const auto& qso : read.qsoList()) {
         readBands.push_back(qso->band());

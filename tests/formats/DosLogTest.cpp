@@ -100,7 +100,7 @@ TEST_F(DosLog, ALineWithoutItsDateAsksAndYesTakesTheColumns) {
         (std::vector<std::string>{"2 行目で読み込みに失敗しました。続行しますか?\n 11   x 1234 "
                                   "JA1ABC     5991         5992                    7  CW  1  "}));
     EXPECT_EQ(described(),
-              (std::vector<std::string>{"2008-10-31 00:00|JA1ABC|599|1|599|2| 0| 0|7|CW|P|1|0||"}));
+              (std::vector<std::string>{"no time|JA1ABC|599|1|599|2| 0| 0|7|CW|P|1|0||"}));
 }
 
 TEST_F(DosLog, AnEmptyCallSignDoesNotTakeTheReport) {

@@ -106,6 +106,18 @@ TEST(FileCheckType, N1mmCreatedByLineAnywhere) {
     EXPECT_EQ(detect("x\r\nCREATED-BY: N1MM Logger Plus\r\n", "n.qgb").kind, KIND_QGB);
 }
 
+TEST(FileCheckType, TodaysN1mmHeadingWhereTheFormatWouldBeUnknown) {
+    const std::string today =
+        "Date     Time    Freq     Mode MyCall        Snt Exchange    Call\r\n";
+    EXPECT_EQ(detect("title\r\n" + today).kind, KIND_N1MM);
+    EXPECT_EQ(detect(today, "n.qgb").kind, KIND_QGB);
+    // The older heading still needs its CREATED-BY line.
+    EXPECT_EQ(
+        detect("Date     Time   Freq   Mode MyCall       Snt Exch   HisCall         Rcvd Exch\r\n")
+            .messages,
+        std::vector<std::string>{"ファイルの形式が不明です。"});
+}
+
 TEST(FileCheckType, OverlongFirstLineIsCutAt254Bytes) {
     std::string line(254, 'x');
     EXPECT_EQ(detect(line + "mon \r\n").kind, KIND_UNKNOWN);

@@ -33,8 +33,10 @@ QsoParts at(int month, int day, int hhmm, const std::string& call) {
                     .points = 1};
 }
 
-// The summary sheet of the fixture's header with the given category and score.
-std::string summary(const std::string& category, const std::string& score) {
+// The summary sheet of the fixture's header with the given category and
+// score, and the log sheet's heading on the given clock.
+std::string summary(const std::string& category, const std::string& score,
+                    const std::string& clock = "JST") {
     return crlfLines({
         "<SUMMARYSHEET VERSION=R2.1>",
         "<CONTESTNAME>ALL JAコンテスト</CONTESTNAME>",
@@ -61,7 +63,7 @@ std::string summary(const std::string& category, const std::string& score) {
         "<SIGNATURE>大塚 太郎</SIGNATURE>",
         "</SUMMARYSHEET>",
         "<LOGSHEET TYPE=SORVAK>",
-        "DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS",
+        "DATE(" + clock + ") TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS",
     });
 }
 
@@ -144,6 +146,29 @@ TEST_F(JarlLogWriter, UtcLogIsShiftedNineHoursAcrossMidnightAndMonthEnds) {
     EXPECT_EQ(writeJarlLog(doc), expected(file));
 }
 
+TEST_F(JarlLogWriter, UtcLogSheetShiftsAJstLogBackAndKeepsAUtcLog) {
+    doc.jarlLogHeader().utcLogSheet = true;
+    for (QsoParts parts : {at(11, 4, 859, "JA1AAA"), at(11, 4, 900, "JA1BBB"),
+                           at(3, 1, 500, "JA1CCC"), at(1, 1, 30, "JA1DDD")}) {
+        parts.multi = "13";
+        add(parts);
+    }
+    std::string utcLines = crlfLines({
+        "2026-11-03 23:59 7 CW JA1AAA 599 10M 599 13M 13 1",
+        "2026-11-04 00:00 7 CW JA1BBB 599 10M 599 13M 13 1",
+        "2026-02-28 20:00 7 CW JA1CCC 599 10M 599 13M 13 1",
+        "2025-12-31 15:30 7 CW JA1DDD 599 10M 599 13M 13 1",
+        "</LOGSHEET>",
+    });
+    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "32", "UTC") + utcLines));
+
+    doc.contest().utcFlag = 1;
+    for (size_t row = 0; row < doc.count(); ++row) {
+        doc.at(row).setTime(doc.at(row).time() - 9 * 3600);
+    }
+    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "32", "UTC") + utcLines));
+}
+
 TEST_F(JarlLogWriter, TwoTransmitterLogAppendsTheTxNumberToEveryLine) {
     QsoParts run = at(11, 3, 905, "JA1ABC");
     QsoParts mult = at(11, 3, 906, "JA1ABD");
@@ -188,6 +213,8 @@ TEST_F(JarlLogWriter, RefusesTheFirstQsoThatWouldNotMakeAReadableLine) {
          },
          "Line 2 の Multi2 が空か、空白を含んでいます。" + fix},
         {[](QsoRecord& q) { q.setBand(-1); }, "Line 2 の Band が設定されていません。" + fix},
+        {[](QsoRecord& q) { q.setSrst(0); }, "Line 2 の SRST が設定されていません。" + fix},
+        {[](QsoRecord& q) { q.setRrst(-1); }, "Line 2 の RRST が設定されていません。" + fix},
         {[](QsoRecord& q) { q.setMode(6); }, "Line 2 の Mode が設定されていません。" + fix},
         {[](QsoRecord& q) { q.setTime(kNoTime); }, "Line 2 の Date が設定されていません。" + fix},
     };
@@ -223,7 +250,7 @@ TEST_F(JarlLogWriter, ExportProposesItsOwnNameAndRefusesBeforeAskingForOne) {
     EXPECT_EQ(dialog.filter, "JARL電子ログ (*.TXT)|*.TXT||");
     EXPECT_EQ(dialog.proposedName, dir.file("log_JARL.TXT"));
     EXPECT_EQ(test::readFile(dir.file("log_JARL.TXT")), writeJarlLog(doc));
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());  // the JARL log cannot give the log back
     EXPECT_FALSE(std::filesystem::exists(dir.file("log.TXT")));
 }
 

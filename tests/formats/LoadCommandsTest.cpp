@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include "formats/BinaryLog.h"
 #include "formats/FileLoad.h"
@@ -60,7 +62,8 @@ TEST_F(LoadCommands, OpenShowsTheLogDialogAndLoads) {
     EXPECT_EQ(ui.events[0].dialog.filter,
               "Quog関連のﾌｧｲﾙ (*.QGB;*.ALL;*.TXT)|*.QGB;*.ALL;*.TXT|Quog for Windows "
               "ﾊﾞｲﾅﾘﾌｧｲﾙ (*.QGB)|*.QGB|Quog for Windows ﾃｷｽﾄﾌｧｲﾙ (*.ALL)|*.ALL|Quog for DOS "
-              "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|すべてのﾌｧｲﾙ (*.*)|*.*||");
+              "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ (*.LOG;*.CBR)|*.LOG;*.CBR|N1MM File "
+              "(*.TXT)|*.TXT|ADIFﾌｧｲﾙ (*.ADI;*.ADX)|*.ADI;*.ADX|すべてのﾌｧｲﾙ (*.*)|*.*||");
     EXPECT_EQ(test::callSigns(doc), (std::vector<std::string>{"JA1AA", "JA1BB"}));
     EXPECT_EQ(doc.title(), path);
     EXPECT_EQ(doc.contest().stationCall, "JA1ZZZ");
@@ -175,6 +178,118 @@ TEST_F(LoadCommands, AFileThatCannotBeReadIsNamed) {
     const std::string said = "ﾌｧｲﾙを読み込めませんでした。\n" + path;
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kReplaceQuestion, said, said}));
     EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"OLD"});
+}
+
+// A stream that gives a file's bytes up to kReadable and then fails, as a
+// disk that goes away in the middle of a read does.
+constexpr off64_t kReadable = 600;
+
+ssize_t readUpToTheFault(void* file, char* buffer, size_t size) {
+    auto* f = static_cast<std::FILE*>(file);
+    off64_t left = kReadable - ftello(f);
+    if (left <= 0) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<ssize_t>(std::fread(buffer, 1, std::min<size_t>(size, left), f));
+}
+
+int seekTo(void* file, off64_t* offset, int whence) {
+    auto* f = static_cast<std::FILE*>(file);
+    if (fseeko(f, *offset, whence) != 0) {
+        return -1;
+    }
+    *offset = ftello(f);
+    return 0;
+}
+
+int closeFile(void* file) {
+    return std::fclose(static_cast<std::FILE*>(file));
+}
+
+std::FILE* openFailingStream(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    return fopencookie(file, "r", {readUpToTheFault, nullptr, seekTo, closeFile});
+}
+
+// A read that fails part way is no end of the file: the log the user had
+// stays as it was, in every mode.
+TEST_F(LoadCommands, AReadErrorKeepsTheLogTheUserHad) {
+    std::string binary = logFile("big.qgb", {"JA1AA", "JA1BB", "JA1CC"}, "JA9XXX");
+    std::string cabrillo = "START-OF-LOG: 3.0\r\nCALLSIGN: JA9XXX\r\n";
+    while (cabrillo.size() < 2 * kReadable) {
+        cabrillo += "QSO: 7000 CW 2026-11-22 1234 JA9XXX 599 1 JA1ABC 599 2\r\n";
+    }
+    FileOpener real = openFileForReading;
+    openFileForReading = openFailingStream;
+    for (const std::string& path : {binary, dir.write("big.cbr", cabrillo)}) {
+        for (LoadMode mode : {LoadMode::Load, LoadMode::Append, LoadMode::Merge}) {
+            CSorvakDoc mine;
+            test::addCalls(mine, {"OLD"});
+            mine.contest().stationCall = "JA1ZZZ";
+            mine.setTitle("/logs/mine.qgb");
+            ScriptedUi asked;
+            asked.answers.push_back(Answer::Yes);
+            auto result = FileLoad(mine, asked, path, mode);
+            ASSERT_TRUE(result);
+            EXPECT_FALSE(result->taken);
+            EXPECT_EQ(asked.messageTexts().back(), "ﾌｧｲﾙを読み込めませんでした。\n" + path);
+            EXPECT_EQ(test::callSigns(mine), std::vector<std::string>{"OLD"});
+            EXPECT_EQ(mine.contest().stationCall, "JA1ZZZ");
+            EXPECT_EQ(mine.title(), "/logs/mine.qgb");
+            EXPECT_FALSE(mine.isModified());
+        }
+    }
+    openFileForReading = real;
+}
+
+// A text file that gives no QSO (a header cut short, lines ended by CR
+// alone) is refused and names the file; the log stays.
+TEST_F(LoadCommands, ATextFileWithoutAQsoIsRefused) {
+    test::addCalls(doc, {"OLD"});
+    doc.setTitle("/logs/mine.qgb");
+    for (const std::string& path :
+         {dir.write("cut.cbr", "START-OF-LOG: 3.0\r\nCALLSIGN: JA1ZZZ\r\nCONTE"),
+          dir.write("cr.cbr",
+                    "START-OF-LOG: 3.0\rCALLSIGN: JA1ZZZ\r"
+                    "QSO: 7000 CW 2026-11-22 1234 JA1ZZZ 599 1 JA1ABC 599 2\rEND-OF-LOG:\r")}) {
+        ScriptedUi asked;
+        asked.answers.push_back(Answer::Yes);
+        EXPECT_FALSE(FileLoad(doc, asked, path, LoadMode::Load)->taken);
+        EXPECT_EQ(asked.messageTexts(),
+                  (std::vector<std::string>{
+                      kReplaceQuestion, "このﾌｧｲﾙから読み込めるQSOﾃﾞｰﾀがありません。\n" + path}));
+        EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"OLD"});
+        EXPECT_EQ(doc.title(), "/logs/mine.qgb");
+        EXPECT_EQ(doc.contest().stationCall, "");
+    }
+}
+
+// A date or time that is no calendar moment leaves the QSO without a time,
+// and every reader's load says how many QSOs have none.
+TEST_F(LoadCommands, QsosWithoutATimeAreCountedAfterTheLoad) {
+    std::string cabrillo = dir.write("log.cbr",
+                                     "START-OF-LOG: 3.0\r\n"
+                                     "QSO: 7000 CW 2024-13-40 2460 JA1ZZZ 599 1 JA1ABC 599 2\r\n"
+                                     "QSO: 7000 CW 2024-02-29 2359 JA1ZZZ 599 1 JA1ABD 599 2\r\n"
+                                     "QSO: 7000 CW 2024-02-30 0000 JA1ZZZ 599 1 JA1ABE 599 2\r\n");
+    std::string adif = dir.write("log.adi",
+                                 "<EOH>\n<CALL:6>JA1ABC<BAND:3>40m<MODE:2>CW<EOR>\n"
+                                 "<CALL:6>JA1ABD<BAND:3>40m<MODE:2>CW<QSO_DATE:8>20241122"
+                                 "<TIME_ON:4>1234<EOR>\n");
+    for (auto [path, without] : {std::pair{cabrillo, 2}, std::pair{adif, 1}}) {
+        CSorvakDoc loaded;
+        ScriptedUi asked;
+        ASSERT_TRUE(FileLoad(loaded, asked, path, LoadMode::Load)->taken);
+        EXPECT_EQ(asked.messageTexts(),
+                  std::vector<std::string>{"日時が不明なQSOが" + std::to_string(without) +
+                                           "件あります。\n日時は空欄にしました。"});
+        int counted = 0;
+        for (const auto& q : loaded.qsoList()) {
+            counted += q->time() == kNoTime ? 1 : 0;
+        }
+        EXPECT_EQ(counted, without) << path;
+    }
 }
 
 TEST_F(LoadCommands, AppendAddsEveryQsoAndSetsModified) {

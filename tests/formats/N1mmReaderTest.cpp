@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "formats/FileLoad.h"
 #include "formats/Readers.h"
 #include "support/LogReading.h"
 
@@ -66,6 +67,31 @@ TEST_F(N1mmReader, StopsSilentlyAtALineWithoutItsTwelveValues) {
 TEST_F(N1mmReader, AFileWithoutTheHeaderGivesNoQsos) {
     read(dataLine("7000") + kColumnHeader.substr(0, 91) + "\r\n" + dataLine("7000"));
     EXPECT_EQ(doc.count(), 0u);
+}
+
+// Today's generic files have a heading of their own and no CREATED-BY line;
+// their items are read by the heading's columns.
+TEST_F(N1mmReader, TodaysGenericFileIsKnownByItsHeadingAndReadByItsColumns) {
+    std::string path = dir.write(
+        "vhf.txt",
+        "Date     Time    Freq     Mode MyCall        Snt Exchange    Call             Rcvd "
+        "Exchange   Pts Comment\r\n"
+        "20190907 1402   144000,00  USB S59ABC         59 001 JN76TO  9A5AY             59 002 "
+        "JN85OK   179\r\n"
+        "\r\n"
+        "20190907 1415     1830.50   CW S59ABC        599 002 JN76TO  OE9XYZ/P         579 014 "
+        "JN47AA    12 weak signal\r\n"
+        "20190907 1420   432100,00  LSB S59ABC         59 003 JN76TO\r\n");
+    ASSERT_EQ(FileLoad(doc, ui, path, LoadMode::Load)->kind, KIND_N1MM);
+    EXPECT_EQ(doc.contest().utcFlag, 1);
+    EXPECT_EQ(described(),
+              (std::vector<std::string>{
+                  "2019-09-07 14:02|9A5AY|59|001 JN76TO|59|002 JN85OK| 0| 0|144|SSB|P|179|0||",
+                  "2019-09-07 14:15|OE9XYZ/P|599|002 JN76TO|579|014 JN47AA| 0| 0|1.9|CW|P|12|0||"
+                  "weak signal"}));
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<std::string>{"読み込めないQSO行が1行あります。最初は5行目です。\n"
+                                       "これらの行は読み込みませんでした。"});
 }
 
 }  // namespace

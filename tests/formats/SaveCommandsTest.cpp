@@ -10,9 +10,11 @@
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"
 #include "formats/ExportSample.h"
+#include "formats/FileLoad.h"
 #include "formats/SupercheckWriter.h"
 #include "formats/Writers.h"
 #include "platform/FullDisk.h"
+#include "support/QsoFactory.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -59,6 +61,9 @@ std::string binaryDialog(const std::string& proposed) {
     return "save|Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙのｾｰﾌﾞ|" + kBinaryFilter + "|" + proposed + "|QGB|ask";
 }
 
+// The export sample's 13-byte call sign does not fit the binary log.
+const std::string kOneCut = "message|ﾊﾞｲﾅﾘﾌｧｲﾙの欄に収まらない値を1個切り詰めました。|0|1|0";
+
 std::string writeFailed(const std::string& path) {
     return tell("ﾌｧｲﾙに書き込めませんでした。\n" + path);
 }
@@ -85,7 +90,7 @@ TEST_F(SaveCommands, AnUntitledLogIsOfferedAsSorvakQgb) {
     std::string out = dir.file("SORVAK.QGB");
     ui.paths.push_back(out);
     onFileSave(doc, ui);
-    EXPECT_EQ(conversation(ui), (std::vector<std::string>{binaryDialog("SORVAK.QGB"),
+    EXPECT_EQ(conversation(ui), (std::vector<std::string>{binaryDialog("SORVAK.QGB"), kOneCut,
                                                           tell(kRecalculate, Icon::Information)}));
     EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
     EXPECT_FALSE(doc.isModified());
@@ -104,7 +109,7 @@ TEST_F(SaveCommands, SaveWritesTheFormatOfTheTitlesEnding) {
         onFileSave(doc, ui);
         EXPECT_EQ(test::readFile(path), writeLogFile(doc, kind).value()) << name;
     }
-    EXPECT_TRUE(ui.events.empty());
+    EXPECT_EQ(conversation(ui), std::vector<std::string>{kOneCut});
 }
 
 TEST_F(SaveCommands, ALogFromAFileNoWriterMakesIsOfferedAsBinary) {
@@ -118,6 +123,47 @@ TEST_F(SaveCommands, ALogFromAFileNoWriterMakesIsOfferedAsBinary) {
     EXPECT_TRUE(doc.isModified());
 }
 
+// Save follows the format the log was read as, not the name's ending: an
+// N1MM or CCC log named .TXT is offered as binary and its file is kept, and
+// a binary log named .TXT is saved as binary.
+TEST_F(SaveCommands, SaveWritesTheFormatTheLogWasReadAs) {
+    std::string n1mm = dir.write(
+        "n1mm.TXT",
+        "CREATED-BY: N1MM Logger 1.0\r\n"
+        "Date     Time   Freq   Mode MyCall       Snt Exch   HisCall         Rcvd Exch     Mult   "
+        "Pts\r\n20261122 1234 7010 CW JA1ZZZ 599 10H JA1ABC 599 12M\r\n");
+    std::string ccc = dir.write("ccc.TXT", "CCC TXT file\r\n11 22 1234 40 JA1ABC 599\r\n");
+    for (const std::string& path : {n1mm, ccc}) {
+        CSorvakDoc foreign;
+        ScriptedUi asked;
+        ASSERT_TRUE(FileLoad(foreign, asked, path, LoadMode::Load)->taken) << path;
+        std::string bytes = test::readFile(path);
+        foreign.setModified(true);
+        std::string proposed = path.substr(0, path.size() - 3) + "QGB";
+        asked.paths = {proposed};
+        onFileSave(foreign, asked);
+        onFileSaveAs(foreign, asked);
+        EXPECT_EQ(
+            conversation(asked),
+            (std::vector<std::string>{binaryDialog(proposed), tell(kRecalculate, Icon::Information),
+                                      binaryDialog(proposed)}));
+        EXPECT_EQ(test::readFile(path), bytes);
+        EXPECT_EQ(test::readFile(proposed), writeBinaryLog(foreign));
+        EXPECT_FALSE(foreign.isModified());  // the binary log holds all of it
+    }
+
+    CSorvakDoc source;
+    source.contest().stationCall = "JA1ZZZ";
+    test::addCalls(source, {"JA1ABC"});
+    std::string binary = dir.write("binary.TXT", writeBinaryLog(source));
+    CSorvakDoc loaded;
+    ScriptedUi quiet;
+    ASSERT_EQ(FileLoad(loaded, quiet, binary, LoadMode::Load)->kind, KIND_QGB);
+    loaded.add(test::qso("JA1NEW"));
+    onFileSave(loaded, quiet);
+    EXPECT_EQ(test::readFile(binary), writeBinaryLog(loaded));
+}
+
 TEST_F(SaveCommands, SaveAsKeepsTheCurrentFormatForAnotherEnding) {
     titledFile("log.qgb");
     std::string out = dir.file("copy.xyz");
@@ -126,7 +172,7 @@ TEST_F(SaveCommands, SaveAsKeepsTheCurrentFormatForAnotherEnding) {
     EXPECT_EQ(conversation(ui),
               (std::vector<std::string>{"save|ファイルを名前を付けて保存|" + kSaveAsFilter + "|" +
                                             dir.file("log") + "|QGB|ask",
-                                        tell(kRecalculate, Icon::Information)}));
+                                        kOneCut, tell(kRecalculate, Icon::Information)}));
     EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
     EXPECT_EQ(doc.title(), out);
     EXPECT_FALSE(doc.isModified());
@@ -156,7 +202,7 @@ TEST_F(SaveCommands, TheTitlesOwnFormatIsProposedAsTheTitleIsSpelled) {
     std::string big = titledFile("big.qgb", "old");
     ui.answers = {Answer::Yes};
     ui.paths.push_back(big);
-    EXPECT_FALSE(saveModified(doc, ui));
+    EXPECT_TRUE(saveModified(doc, ui));
     EXPECT_EQ(conversation(ui)[1], binaryDialog(big));
     EXPECT_EQ(test::readFile(big), writeBinaryLog(doc));
     EXPECT_FALSE(std::filesystem::exists(dir.file("big.QGB")));
@@ -231,7 +277,9 @@ TEST_F(SaveCommands, AnEmptyLogIsNotWritten) {
               (std::vector<std::string>{tell(kNoData), tell(kNoData), tell(kNoData)}));
 }
 
-TEST_F(SaveCommands, ExportsClearTheFlagAndKeepTheTitle) {
+// Only a file that gives the whole log back, the log's own, takes the edits:
+// after any other export the close still asks.
+TEST_F(SaveCommands, OnlyTheLogsOwnFileClearsTheFlagAndExportsKeepTheTitle) {
     std::string path = titledFile("log.qgb");
     ui.paths.push_back(dir.file("log.SPC"));
     EXPECT_TRUE(exportLog(doc, ui, KIND_SUPERCHECK));
@@ -240,14 +288,27 @@ TEST_F(SaveCommands, ExportsClearTheFlagAndKeepTheTitle) {
                                        "(*.SPC)|*.SPC|||" +
                                        dir.file("log.SPC") + "|SPC|ask"});
     EXPECT_EQ(test::readFile(dir.file("log.SPC")), writeSupercheck(doc));
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.title(), path);
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(saveModified(doc, ui));
+
+    // The title's own format elsewhere, or another format over the title,
+    // is not the log's own file either.
+    ScriptedUi exports;
+    exports.paths = {dir.file("copy.qgb"), path};
+    EXPECT_TRUE(exportLog(doc, exports, KIND_QGB));
+    EXPECT_TRUE(exportLog(doc, exports, KIND_ALL));
+    EXPECT_TRUE(doc.isModified());
+    exports.paths = {path};
+    EXPECT_TRUE(exportLog(doc, exports, KIND_QGB));
+    EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(saveModified(doc, ui));
 
     // An unmodified log saved as binary needs no recalculation.
     ScriptedUi quiet;
     onFileSave(doc, quiet);
-    EXPECT_TRUE(quiet.events.empty());
+    EXPECT_EQ(conversation(quiet), std::vector<std::string>{kOneCut});
     EXPECT_EQ(test::readFile(path), writeBinaryLog(doc));
 }
 
@@ -265,7 +326,7 @@ TEST_F(SaveCommands, AdifExportsTellHowManyValuesWereLeftOut) {
                                             dir.file("log.ADX") + "|ADX|ask",
                                         tell("ADIFに書けない値を1個省きました。")}));
     EXPECT_TRUE(test::readFile(dir.file("log.ADI")).starts_with("SORVAK ADIF export\r\n"));
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(SaveCommands, ATargetThatCannotBeMadeIsReportedAndKeepsTheFlag) {
@@ -318,7 +379,7 @@ TEST_F(SaveCommands, SaveModifiedAsksOnlyForAModifiedLogWithQsos) {
     EXPECT_TRUE(doc.isModified());
 }
 
-TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
+TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndGoesOnOnlyOnceSaved) {
     struct Case {
         std::string name;
         std::vector<std::string> dialogs;  // the save dialogs shown after the question
@@ -335,17 +396,21 @@ TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndStops) {
         ScriptedUi asked;
         asked.answers = {Answer::Yes};
         titledFile(c.name);
-        EXPECT_FALSE(saveModified(doc, asked)) << c.name;
+        EXPECT_FALSE(saveModified(doc, asked)) << c.name;  // the save dialog cancelled
         std::vector<std::string> after = conversation(asked);
         after.erase(after.begin());
         EXPECT_EQ(after, c.dialogs) << c.name;
     }
     ScriptedUi untitled;
-    untitled.answers = {Answer::Yes};
+    untitled.answers = {Answer::Yes, Answer::Yes};
     doc.setTitle("SORVAK");
+    std::string unwritable = dir.file("no-such-folder/SORVAK.QGB");
     std::string out = dir.file("SORVAK.QGB");
-    untitled.paths.push_back(out);
+    untitled.paths = {unwritable, out};
     EXPECT_FALSE(saveModified(doc, untitled));
+    EXPECT_EQ(conversation(untitled).back(), writeFailed(unwritable));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(saveModified(doc, untitled));
     EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
     EXPECT_FALSE(doc.isModified());
 }
@@ -377,7 +442,7 @@ TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
     EXPECT_EQ(doc.cabrilloVersion(), 2);
     EXPECT_EQ(doc.cabrilloHeader().category, "MULTI-ONE");
     EXPECT_EQ(test::readFile(out), writeCabrillo(doc));
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());
 
     CSorvakDoc empty;
     ScriptedUi refused;
@@ -386,6 +451,53 @@ TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
     onExportCabrillo(empty, refused);
     EXPECT_EQ(conversation(refused), (std::vector<std::string>{"dialog", tell(kNoData)}));
     EXPECT_EQ(empty.cabrilloHeader().name, "Taro");
+}
+
+}  // namespace
+}  // namespace sorvak
+
+namespace sorvak {
+namespace {
+
+// A name in kanji is not refused, but the user may go back to the dialog
+// before it reaches a sponsor; incomplete lines are told before writing.
+TEST_F(SaveCommands, TheCabrilloExportWarnsOfKanjiAndIncompleteLinesAndWrites) {
+    int shown = 0;
+    ui.dialogHandler = [&shown](DialogForm& form) {
+        auto& header = dynamic_cast<CabrilloHeaderForm&>(form);
+        if (shown++ == 0) {
+            header.contest = "ALLJA1";
+            header.callSign = "JA1ZZZ";
+            header.name = "山田 太郎";
+            header.address = "東京都";
+        } else {
+            EXPECT_EQ(header.name, "山田 太郎");  // as the user left it
+            header.name = "Taro Yamada";
+        }
+        return true;
+    };
+    ui.answers = {Answer::No, Answer::Yes};
+    doc.at(1).setCallSign("");
+    std::string out = dir.file("log.CBR");
+    ui.paths.push_back(out);
+    onExportCabrillo(doc, ui);
+    const std::string question =
+        "message|%s にASCII以外の文字があります。\n"
+        "ｺﾝﾃｽﾄの受付で受け付けられないことがあります。\nこのまま書き出しますか?\n"
+        "\"いいえ\"を選択した場合は、入力に戻ります。|2|1|3";
+    auto asked = [&question](const std::string& tags) {
+        std::string text = question;
+        return text.replace(text.find("%s"), 2, tags);
+    };
+    std::vector<std::string> said = conversation(ui);
+    ASSERT_EQ(said.size(), 6u);
+    EXPECT_EQ(said[0], "dialog");
+    EXPECT_EQ(said[1], asked("NAME:, ADDRESS:"));
+    EXPECT_EQ(said[2], "dialog");
+    EXPECT_EQ(said[3], asked("ADDRESS:"));
+    EXPECT_EQ(said[5], tell(cabrilloIncompleteLines(doc).value()));
+    EXPECT_EQ(doc.cabrilloHeader().name, "Taro Yamada");
+    EXPECT_EQ(test::readFile(out), writeCabrillo(doc));
 }
 
 }  // namespace

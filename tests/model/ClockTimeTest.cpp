@@ -66,18 +66,17 @@ TEST(QsoRecordTime, SettersKeepTheOtherPartsAndDropSeconds) {
     q.setSecondsOfDay(3661);
     EXPECT_EQ(q.hhmm(), 101);
     EXPECT_EQ(q.secondsOfDay(), 3661);
-    q.setDay(5);
+    q.setDate(2008, 11, 5);
     EXPECT_EQ(q.hhmm(), 101);
     EXPECT_EQ(q.secondsOfDay(), 3660);
     EXPECT_EQ(q.day(), 5);
-    q.setMonth(2);
-    q.setYear(2009);
+    q.setDate(2009, 2, 5);
     q.setHhmm(2305);
     EXPECT_EQ(q.year(), 2009);
     EXPECT_EQ(q.month(), 2);
     EXPECT_EQ(q.day(), 5);
     EXPECT_EQ(q.hhmm(), 2305);
-    q.setMonth(13);  // normalised into the next year
+    q.setDate(2009, 13, 5);  // normalised into the next year
     EXPECT_EQ(q.year(), 2010);
     EXPECT_EQ(q.month(), 1);
 }

@@ -3,14 +3,10 @@
 namespace sorvak::test {
 
 std::unique_ptr<QsoRecord> qso(const std::string& callSign, int minute) {
-    auto q = std::make_unique<QsoRecord>(QsoParts{.year = 2026,
-                                                  .month = 11,
-                                                  .day = 21,
-                                                  .hhmm = minute / 60 * 100 + minute % 60,
-                                                  .bandText = "7",
-                                                  .modeText = "CW",
-                                                  .powerLetter = 'H',
-                                                  .points = 1});
+    auto q = std::make_unique<QsoRecord>(
+        QsoParts{.bandText = "7", .modeText = "CW", .powerLetter = 'H', .points = 1});
+    // Minutes past the day run into the next days.
+    q->setTime(makeClockTime(ClockParts{2026, 11, 21, 0, minute, 0}));
     q->setCallSign(callSign);
     return q;
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+
+#include "reports/LogCheck.h"
+
+class QWidget;
+
+namespace sorvak {
+
+class CSorvakDoc;
+class Ui;
+
+// "ログのチェック(&K)...": the settings dialog, then the window of the
+// findings. The settings accepted are kept for the run of the program.
+class LogCheckCommand {
+  public:
+    LogCheckCommand(CSorvakDoc& doc, Ui& ui, QWidget& frame) : doc_(doc), ui_(ui), frame_(frame) {}
+
+    void OnLogCheck();
+
+  private:
+    // The log as it is now, with the kept settings and the clock now.
+    std::optional<LogCheckResult> check();
+
+    CSorvakDoc& doc_;
+    Ui& ui_;
+    QWidget& frame_;
+    LogCheckSettings kept_;
+};
+
+}  // namespace sorvak

@@ -1,22 +1,28 @@
 #include "FuzzSupport.h"
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <cstdlib>
 
 namespace sorvak::fuzz {
+namespace {
 
-std::string writeInput(const uint8_t* data, size_t size, const std::string& extension) {
-    std::string path = "/tmp/sorvak-fuzz-" + std::to_string(getpid()) + "." + extension;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file != nullptr) {
-        if (size > 0) {
-            std::fwrite(data, 1, size, file);
+// Bytes outside printable ASCII as \xNN, so that a difference shows.
+std::string printable(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+            out += c;
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
         }
-        std::fclose(file);
     }
-    return path;
+    return out;
 }
+
+}  // namespace
 
 Answer AgreeingUi::ask(const Message& message) {
     switch (message.buttons) {
@@ -28,6 +34,18 @@ Answer AgreeingUi::ask(const Message& message) {
     }
 }
 
+void propertyFailed(const std::string& what, const std::string& expected, const std::string& got) {
+    std::fprintf(stderr, "\n%s\n  expected: %s\n  got:      %s\n", what.c_str(),
+                 printable(expected).c_str(), printable(got).c_str());
+    std::abort();
+}
+
+void expectSame(const std::string& what, const std::string& expected, const std::string& got) {
+    if (expected != got) {
+        propertyFailed(what, expected, got);
+    }
+}
+
 std::map<std::string, SeedMaker>& seedMakers() {
     static std::map<std::string, SeedMaker> makers;
     return makers;
@@ -35,6 +53,17 @@ std::map<std::string, SeedMaker>& seedMakers() {
 
 SeedRegistration::SeedRegistration(const std::string& target, SeedMaker maker) {
     seedMakers()[target] = std::move(maker);
+}
+
+std::vector<std::string> everyReadersSeeds() {
+    std::vector<std::string> seeds;
+    for (const char* reader :
+         {"binary_log", "all_log", "dos_log", "cabrillo", "n1mm", "ccc", "adi", "adx"}) {
+        for (std::string& seed : seedMakers().at(reader)()) {
+            seeds.push_back(std::move(seed));
+        }
+    }
+    return seeds;
 }
 
 }  // namespace sorvak::fuzz

@@ -1,13 +1,7 @@
-// The ADIF reader over any file, in every load mode; what it read is written
-// as an ADI file and read back.
-#include "ReaderFuzz.h"
-#include "formats/AdifReader.h"
-#include "formats/AdifWriter.h"
+// The ADIF reader over any file: what it read is written as an ADI file and
+// read back.
+#include "AdifFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return sorvak::fuzz::fuzzReader(
-        data, size, sorvak::readAdif, [](const sorvak::CSorvakDoc& doc) {
-            sorvak::AdifExportReport report;
-            return sorvak::writeAdi(doc, report, sorvak::AdifStamp{"0", 0});
-        });
+    return sorvak::fuzz::fuzzAdif<false>(data, size);
 }

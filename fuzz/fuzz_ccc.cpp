@@ -1,7 +1,7 @@
-// The CCC TXT reader over any file, in every load mode.
+// The CCC TXT reader over any file.
 #include "ReaderFuzz.h"
 #include "formats/Readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return sorvak::fuzz::fuzzReader(data, size, sorvak::readCccLog);
+    return sorvak::fuzz::fuzzReader(data, size, {.reader = sorvak::readCccLog});
 }

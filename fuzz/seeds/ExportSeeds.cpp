@@ -14,7 +14,13 @@ std::vector<std::string> exportSeeds() {
     };
 }
 
-const SeedRegistration registration("exports", exportSeeds);
+const SeedRegistration registration("exports", [] {
+    std::vector<std::string> seeds = exportSeeds();
+    for (std::string& seed : everyReadersSeeds()) {
+        seeds.push_back(std::move(seed));
+    }
+    return seeds;
+});
 
 }  // namespace
 }  // namespace sorvak::fuzz

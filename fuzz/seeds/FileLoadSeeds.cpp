@@ -36,7 +36,13 @@ std::vector<std::string> fileLoadSeeds() {
             "</RECORDS></ADX>\n"};
 }
 
-const SeedRegistration registration("file_load", fileLoadSeeds);
+const SeedRegistration registration("file_load", [] {
+    std::vector<std::string> seeds = fileLoadSeeds();
+    for (std::string& seed : everyReadersSeeds()) {
+        seeds.push_back(std::move(seed));
+    }
+    return seeds;
+});
 
 }  // namespace
 }  // namespace sorvak::fuzz

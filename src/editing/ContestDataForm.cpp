@@ -28,7 +28,7 @@ std::optional<ContestDataForm::Failure> ContestDataForm::check() const {
     if (auto message = checkText(contestName, kContestNameLimit)) {
         return Failure{Field::ContestName, *message};
     }
-    if (auto message = checkSigned(coefficient)) {
+    if (auto message = checkSigned(coefficient, kCoefficientMin, kCoefficientMax)) {
         return Failure{Field::Coefficient, *message};
     }
     return std::nullopt;

@@ -15,6 +15,9 @@ class ContestDataForm : public DialogForm {
   public:
     // The most of a contest name the binary log keeps, in CP932 bytes.
     static constexpr size_t kContestNameLimit = 64;
+    // The coefficients the binary log's 16-bit field keeps.
+    static constexpr long long kCoefficientMin = -32768;
+    static constexpr long long kCoefficientMax = 32767;
 
     enum class Field { CallSign, ContestName, Coefficient };
     struct Failure {

@@ -18,7 +18,7 @@ bool stepRstField(std::string& field, QsoKey key, bool cw) {
     if (!value) {
         return false;
     }
-    field = std::to_string(stepRst(static_cast<int>(*value), key, cw));
+    field = std::to_string(stepRst(*value, key, cw));
     return true;
 }
 
@@ -115,7 +115,7 @@ QsoKeyResult onShiftKey(QsoEditForm& form, QsoKey key, bool ctrl) {
 
 }  // namespace
 
-int stepRst(int v, QsoKey key, bool cw) {
+long long stepRst(long long v, QsoKey key, bool cw) {
     switch (key) {
         case QsoKey::R:
             if (cw) {

@@ -31,8 +31,9 @@ struct QsoKeyResult {
 QsoKeyResult applyQsoKey(QsoEditForm& form, QsoKeyStroke stroke, QsoEditForm::Field focus);
 
 // The RST after one step of the R, S or T key; CW RSTs have three digits,
-// others two (T leaves a two-digit RST alone).
-int stepRst(int rst, QsoKey key, bool cw);
+// others two (T leaves a two-digit RST alone). Any number a field can hold
+// steps without overflow.
+long long stepRst(long long rst, QsoKey key, bool cw);
 
 // One minute earlier or later; only the hour and minute move, never the date
 // (00:00 goes to 00:59, 23:59 to 23:00). False when the fields are not numbers.

@@ -90,10 +90,14 @@ std::string AdifLogBuilder::text(std::string_view value) {
     return cp932;
 }
 
+std::string AdifLogBuilder::trimmedText(std::string_view value) {
+    return std::string(trimmed(text(value)));
+}
+
 void AdifLogBuilder::add(const AdifFields& fields) {
     QsoValues v;
     v.time = timeOf(fields.qsoDate, fields.timeOn);
-    v.callSign = text(trimmed(fields.call));
+    v.callSign = trimmedText(fields.call);
     v.srst = reportOf(fields.rstSent);
     v.rrst = reportOf(fields.rstRcvd);
     v.sent = text(firstGiven(fields.stxString, fields.stx));
@@ -101,16 +105,16 @@ void AdifLogBuilder::add(const AdifFields& fields) {
     v.band = bandOf(fields);
     v.mode = modeCodeOfAdifMode(trimmed(fields.mode));
     v.points = kAdifPoints;
-    v.operatorName = text(trimmed(fields.operatorCall));
+    v.operatorName = trimmedText(fields.operatorCall);
     v.memo = text(firstGiven(fields.commentIntl, fields.comment));
     if (v.band < 0) {
         ++log_.bandsUnset;
     }
     if (log_.stationCall.empty()) {
-        log_.stationCall = text(trimmed(fields.stationCallsign));
+        log_.stationCall = trimmedText(fields.stationCallsign);
     }
     if (log_.contestName.empty()) {
-        log_.contestName = text(trimmed(fields.contestId));
+        log_.contestName = trimmedText(fields.contestId);
     }
     log_.records.push_back(std::make_unique<QsoRecord>(std::move(v)));
 }

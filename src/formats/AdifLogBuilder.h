@@ -33,6 +33,9 @@ class AdifLogBuilder {
   private:
     // A value as CP932 text; control characters become blanks.
     std::string text(std::string_view value);
+    // The same without blanks at either end, those a control character
+    // became included.
+    std::string trimmedText(std::string_view value);
 
     bool utf8_;
     AdifLog log_;

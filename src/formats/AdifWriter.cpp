@@ -51,8 +51,9 @@ class AdifQsoFields {
         addTime(q, doc.contest().utcFlag == 0);
         add("BAND", std::string(adifBandOf(q.band())));
         add("MODE", std::string(adifModeOf(q.mode())));
-        add("RST_SENT", q.srst() > 0 ? std::to_string(q.srst()) : "");
-        add("RST_RCVD", q.rrst() > 0 ? std::to_string(q.rrst()) : "");
+        // 0 is no report; a negative one is a signal report in dB.
+        add("RST_SENT", q.srst() != 0 ? std::to_string(q.srst()) : "");
+        add("RST_RCVD", q.rrst() != 0 ? std::to_string(q.rrst()) : "");
         add("STX_STRING", q.sent());
         add("SRX_STRING", q.rcvd());
         add("OPERATOR", q.operatorName());

@@ -25,10 +25,12 @@ pugi::xml_node childNamed(pugi::xml_node parent, const char* name) {
 
 void readAdxRecords(std::string_view bytes, AdifLogBuilder& builder, Ui& ui) {
     // pugixml expands no entities of a document type, so a file cannot make
-    // the reading grow beyond its own size.
+    // the reading grow beyond its own size. A value of blanks alone is kept,
+    // as an ADI file keeps it.
     pugi::xml_document xml;
     pugi::xml_parse_result parsed =
-        xml.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+        xml.load_buffer(bytes.data(), bytes.size(),
+                        pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_auto);
     if (!parsed) {
         size_t offset =
             std::min(static_cast<size_t>(std::max<ptrdiff_t>(parsed.offset, 0)), bytes.size());

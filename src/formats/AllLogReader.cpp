@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -15,7 +16,7 @@ constexpr size_t kSent = 34, kRcvd = 46, kExchangeWidth = 7;
 constexpr size_t kRrst = 42;
 constexpr size_t kMulti = 54, kMulti2 = 60, kMultiWidth = 6;
 constexpr size_t kBandModePoints = 66;
-constexpr size_t kTail = 79;
+constexpr size_t kTail = 79, kPointsWidth = 3;
 constexpr size_t kTxColumn = 98, kMemoAfterTxColumn = 104, kTxWidth = 6;
 
 struct LineDate {
@@ -38,19 +39,31 @@ std::string multiplierAt(const std::string& line, size_t column) {
     return item.starts_with('-') ? std::string() : item;
 }
 
-void readBandModePoints(const std::string& line, QsoParts& p) {
+// Band, mode and points; returns the column where the tail begins. A value
+// longer than its column (the mode "Other") pushes the points, and the tail
+// after them, to the right: the tail then begins where the points' three
+// columns end.
+size_t readBandModePoints(const std::string& line, QsoParts& p) {
     ItemBuffer band{};
     ItemBuffer mode{};
     p.points = 0;
+    int pointsStart = 0;
+    int pointsEnd = 0;
     std::string rest = restFrom(line, kBandModePoints);
-    std::sscanf(rest.c_str(), "%254s %254s %9d", band.data(), mode.data(), &p.points);
+    std::sscanf(rest.c_str(), "%254s %254s %n%9d%n", band.data(), mode.data(), &pointsStart,
+                &p.points, &pointsEnd);
     p.bandText = band.data();
     p.modeText = mode.data();
+    if (pointsEnd == 0) {
+        return kTail;
+    }
+    size_t width = std::max(kPointsWidth, static_cast<size_t>(pointsEnd - pointsStart));
+    return std::max(kTail, kBandModePoints + pointsStart + width);
 }
 
-// Operator name, TX number and memo after the fixed columns.
-void readTail(const std::string& line, QsoParts& p) {
-    size_t position = readOperatorName(line, kTail, p.operatorName);
+// Operator name, TX number and memo from `tail` on.
+void readTail(const std::string& line, size_t tail, QsoParts& p) {
+    size_t position = readOperatorName(line, tail, p.operatorName);
     if (readTxNumber(line, position, p.txNumber)) {
         position += kTxWidth;
     }
@@ -69,9 +82,9 @@ std::unique_ptr<QsoRecord> recordOf(const std::string& line, const LineDate& d) 
     p.rcvd = itemInColumns(line, kRcvd, kExchangeWidth);
     p.multi = multiplierAt(line, kMulti);
     p.multi2 = multiplierAt(line, kMulti2);
-    readBandModePoints(line, p);
+    size_t tail = readBandModePoints(line, p);
     p.powerLetter = powerFromSent(p.sent);
-    readTail(line, p);
+    readTail(line, tail, p);
     auto record = std::make_unique<QsoRecord>(p);
     record->setTime(makeCalendarTime(ClockParts{d.year, d.month, d.day, d.hour, d.minute, 0}));
     return record;

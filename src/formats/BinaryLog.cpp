@@ -149,11 +149,10 @@ double dayCountFromTime(int32_t time) {
 }
 
 int32_t timeFromDayCount(double days) {
-    // Rounded down, not towards zero: a moment before 1970 is no time, never
-    // 1970-01-01 00:00.
+    // Rounded down, not towards zero: a moment before 1970 is no time (the
+    // one value of a QSO without a time), never 1970-01-01 00:00.
     double seconds = std::floor((days - kEpochDays) * 86400.0 + 0.001);
-    if (!(seconds >= std::numeric_limits<int32_t>::min() &&
-          seconds <= std::numeric_limits<int32_t>::max())) {
+    if (!(seconds >= 0 && seconds <= std::numeric_limits<int32_t>::max())) {
         return kNoTime;
     }
     return static_cast<int32_t>(seconds);

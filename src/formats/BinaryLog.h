@@ -31,7 +31,8 @@ std::string writeBinaryLogFile(const CSorvakDoc& doc, std::string& note);
 // Day counts since 1899-12-30, the fraction being the time of day. A QSO
 // without a time is written as day 0 (1899-12-30), which reads back as no time.
 double dayCountFromTime(int32_t time);
-// kNoTime for a day count that no 32-bit time can hold (NaN included).
+// kNoTime for a day count before 1970 or that no 32-bit time can hold (NaN
+// included).
 int32_t timeFromDayCount(double days);
 
 }  // namespace sorvak

@@ -206,12 +206,14 @@ bool readSameLengths(const Fields& f, bool takesNumber, CabrilloQso& q) {
 }
 
 bool readReportLed(const Fields& f, bool takesNumber, CabrilloQso& q) {
-    if (f.size() < 4 || !isReport(f[1].text)) {
+    // A line written here (its number taken already) writes 0 for no report.
+    bool (*report)(std::string_view) = takesNumber ? isReport : isReportField;
+    if (f.size() < 4 || !report(f[1].text)) {
         return false;
     }
     size_t call = 0;
     for (size_t i = 2; i + 1 < f.size(); ++i) {
-        if (looksLikeCall(f[i].text) && isReport(f[i + 1].text)) {
+        if (looksLikeCall(f[i].text) && report(f[i + 1].text)) {
             if (call != 0) {
                 return false;
             }

@@ -22,6 +22,7 @@ struct DosLayout {
     static constexpr size_t kSrst = 24, kRstWidth = 3;
     static constexpr size_t kSent = 27;
     static constexpr size_t kMultiWidth = 6;
+    static constexpr size_t kModeWidth = 3;
     size_t rrst() const { return kSent + width; }
     size_t rcvd() const { return rrst() + kRstWidth; }
     size_t multi() const { return rcvd() + width; }

@@ -37,12 +37,20 @@ std::string multiplierOf(const std::string& line, const DosLayout& layout) {
     return itemFrom(line, layout.multi(), kNumberLimit);
 }
 
-// Operator name, TX number and memo after the fixed columns.
-void readTail(const std::string& line, const DosLayout& layout, QsoParts& p) {
-    if (line.size() <= layout.tail() + 1) {
+// How far a mode text longer than its three columns ("RTTY", "Other")
+// pushes the points and the tail after it to the right.
+size_t modePush(const std::string& modeText) {
+    return modeText.size() > DosLayout::kModeWidth ? modeText.size() - DosLayout::kModeWidth : 0;
+}
+
+// Operator name, TX number and memo after the fixed columns, which end
+// `push` columns later than their place.
+void readTail(const std::string& line, const DosLayout& layout, size_t push, QsoParts& p) {
+    size_t tail = layout.tail() + push;
+    if (line.size() <= tail + 1) {
         return;
     }
-    size_t position = readOperatorName(line, layout.tail() + 1, p.operatorName);
+    size_t position = readOperatorName(line, tail + 1, p.operatorName);
     if (readTxNumber(line, layout.txColumn(), p.txNumber)) {
         position = layout.memoAfterTx();
     }
@@ -58,7 +66,7 @@ void readFixedFields(const std::string& line, const DosLayout& layout, QsoParts&
     p.multi = multiplierOf(line, layout);
     p.bandText = itemFrom(line, layout.band(), kBandModeLimit);
     p.modeText = itemFrom(line, layout.mode(), kBandModeLimit);
-    p.points = numberFrom(line, layout.points(), 0);
+    p.points = numberFrom(line, layout.points() + modePush(p.modeText), 0);
     p.powerLetter = powerFromSent(p.sent);
 }
 
@@ -88,7 +96,7 @@ void readDosLog(LoadContext& context) {
             return;
         }
         readFixedFields(line, *layout, p);
-        readTail(line, *layout, p);
+        readTail(line, *layout, modePush(p.modeText), p);
         context.add(std::make_unique<QsoRecord>(p));
     }
 }

@@ -54,27 +54,18 @@ void take(CSorvakDoc& doc, CSorvakDoc& read, const std::string& path, FileKind k
     }
 }
 
-}  // namespace
+// A load replaces the log only once the user agreed.
+bool mayReplace(const CSorvakDoc& doc, Ui& ui, LoadMode mode) {
+    if (mode != LoadMode::Load || doc.empty()) {
+        return true;
+    }
+    Answer answer = ui.ask(Message{"既存データは失われます。続けますか?", Buttons::YesNoCancel,
+                                   Icon::Exclamation, Answer::No});
+    return answer == Answer::Yes;
+}
 
-std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path,
-                                   LoadMode mode) {
-    WaitCursor wait(ui);
-    if (mode == LoadMode::Load && !doc.empty()) {
-        Answer answer = ui.ask(Message{"既存データは失われます。続けますか?", Buttons::YesNoCancel,
-                                       Icon::Exclamation, Answer::No});
-        if (answer != Answer::Yes) {
-            return std::nullopt;
-        }
-    }
-    LogSource source(path);
-    if (!source.isOpen()) {
-        // A name that does not exist passes silently; a file that is there
-        // but cannot be read is named, so the user knows why nothing came.
-        if (source.isUnreadable()) {
-            ui.tell(kUnreadableFile + path);
-        }
-        return std::nullopt;
-    }
+LoadResult loadFrom(CSorvakDoc& doc, Ui& ui, LogSource& source, LoadMode mode) {
+    const std::string& path = source.path();
     FileKind kind = FileCheckType(source, ui);
     source.rewind();
     if (!source.failed() && !hasReader(kind)) {
@@ -108,6 +99,34 @@ std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& p
     }
     doc.setModified(mode != LoadMode::Load);
     return LoadResult{kind, true};
+}
+
+}  // namespace
+
+std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path,
+                                   LoadMode mode) {
+    WaitCursor wait(ui);
+    if (!mayReplace(doc, ui, mode)) {
+        return std::nullopt;
+    }
+    LogSource source(path);
+    if (!source.isOpen()) {
+        // A name that does not exist passes silently; a file that is there
+        // but cannot be read is named, so the user knows why nothing came.
+        if (source.isUnreadable()) {
+            ui.tell(kUnreadableFile + path);
+        }
+        return std::nullopt;
+    }
+    return loadFrom(doc, ui, source, mode);
+}
+
+std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, LogSource& source, LoadMode mode) {
+    WaitCursor wait(ui);
+    if (!mayReplace(doc, ui, mode)) {
+        return std::nullopt;
+    }
+    return loadFrom(doc, ui, source, mode);
 }
 
 }  // namespace sorvak

@@ -8,6 +8,7 @@
 namespace sorvak {
 
 class CSorvakDoc;
+class LogSource;
 class Ui;
 
 // The refusals of FileLoad, each followed by the file's path.
@@ -32,5 +33,7 @@ struct LoadResult {
 // user is told why, except for a file of comment lines only).
 // Nothing when the user refused or the file cannot be opened.
 std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, const std::string& path, LoadMode mode);
+// The same over a source already open at its first byte, named by its path.
+std::optional<LoadResult> FileLoad(CSorvakDoc& doc, Ui& ui, LogSource& source, LoadMode mode);
 
 }  // namespace sorvak

@@ -18,7 +18,8 @@ extern FileOpener openFileForReading;
 // A log file open for reading in binary mode, with the line reading that
 // every text reader shares. A read that fails (an I/O error, not the end of
 // the file) stops every later read and is remembered: what was read then is
-// not the whole file.
+// not the whole file. The bytes come from a file or from memory; the readers
+// see no difference.
 class LogSource {
   public:
     // The longest line a reader takes, line feed included. The rest of a
@@ -29,11 +30,14 @@ class LogSource {
     explicit LogSource(const std::string& path);
     // Takes an already open stream (owned and closed by this object).
     LogSource(std::FILE* file, std::string path);
+    // Reads `bytes` as the content of a file named `path`, which has no
+    // modification time.
+    static LogSource fromBytes(std::string bytes, std::string path);
     ~LogSource();
     LogSource(const LogSource&) = delete;
     LogSource& operator=(const LogSource&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_ != nullptr || memory_.has_value(); }
     // True when the path names a regular file that could not be opened (no
     // read permission, say), as opposed to a name that does not exist.
     bool isUnreadable() const { return unreadable_; }
@@ -55,10 +59,19 @@ class LogSource {
     std::optional<LocalFileTime> modificationTime() const;
 
   private:
+    struct Memory {
+        std::string bytes;
+        size_t position = 0;
+    };
+    LogSource(Memory memory, std::string path);
+
     // The next byte, or EOF at the end of the file or after a failed read.
     int nextByte();
+    // readRawLine over bytes in memory, a line at a time.
+    bool readMemoryLine(std::string& line);
 
     std::FILE* file_ = nullptr;
+    std::optional<Memory> memory_;
     std::string path_;
     bool unreadable_ = false;
     bool failed_ = false;

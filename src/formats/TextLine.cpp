@@ -40,4 +40,8 @@ ClockParts clockFaceOf(const QsoRecord& qso) {
     return breakDownClockTime(qso.time()).value_or(ClockParts{});
 }
 
+ClockParts textLogClockFace(const QsoRecord& qso) {
+    return breakDownClockTime(qso.time()).value_or(ClockParts{0, 0, 0, 0, 0, 0});
+}
+
 }  // namespace sorvak

@@ -19,5 +19,9 @@ std::string withCrLf(std::string_view text);
 // The clock-face date and time of a QSO; a QSO without a time reads as
 // 1970-01-01 00:00, as its time setters start from there.
 ClockParts clockFaceOf(const QsoRecord& qso);
+// The date and time the program's own text logs write: the clock face, or
+// all zeros for a QSO without a time, which their readers read back as no
+// time rather than as 1970-01-01 00:00.
+ClockParts textLogClockFace(const QsoRecord& qso);
 
 }  // namespace sorvak

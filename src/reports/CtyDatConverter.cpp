@@ -15,6 +15,7 @@ namespace {
 constexpr size_t kNameWidth = 25;
 constexpr size_t kPrefixLineWidth = 78;
 constexpr std::string_view kIndent = "    ";
+constexpr std::string_view kEndLine = "end of";
 
 struct Entity {
     std::string name;
@@ -49,7 +50,8 @@ int numberOf(std::string_view text) {
 }
 
 // The name as it fits the header: blanks made single spaces, at most 25
-// characters, no blank at the end.
+// characters, no blank at the end, and never beginning with the "end of"
+// that ends the country file (its first letter is made upper case).
 std::string headerName(std::string_view name) {
     std::string fitted;
     for (char c : trimBlanks(name)) {
@@ -62,6 +64,9 @@ std::string headerName(std::string_view name) {
     fitted.resize(wholeCharactersWithin(fitted, kNameWidth).size());
     while (!fitted.empty() && fitted.back() == ' ') {
         fitted.pop_back();
+    }
+    if (fitted.starts_with(kEndLine)) {
+        fitted[0] = 'E';
     }
     return fitted;
 }

@@ -156,7 +156,8 @@ TEST(ContestData, ShowsTheHeaderAndStoresItOnOkOnly) {
         "||0|1");
     EXPECT_FALSE(fresh.utc);
     ScriptedUi ui;
-    std::vector<std::string> typed = {"1.5", "", "abc", " -3 "};
+    // The binary log keeps a coefficient in 16 bits.
+    std::vector<std::string> typed = {"1.5", "", "abc", "32768", " -3 "};
     size_t next = 0;
     ui.dialogHandler = [&](DialogForm& form) {
         auto& data = dynamic_cast<ContestDataForm&>(form);
@@ -167,7 +168,10 @@ TEST(ContestData, ShowsTheHeaderAndStoresItOnOkOnly) {
         return true;
     };
     EXPECT_TRUE(editContestData(doc, ui));
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>(3, "整数を入力してください。"));
+    EXPECT_EQ(ui.messageTexts(),
+              (std::vector<std::string>{"整数を入力してください。", "整数を入力してください。",
+                                        "整数を入力してください。",
+                                        "-32768 から 32767 までの整数を入力してください。"}));
     EXPECT_EQ(doc.contest().coefficient, -3);
     EXPECT_EQ(doc.contest().utcFlag, 1);
     EXPECT_EQ(doc.contest().stationCall, "JA1ZZZ");

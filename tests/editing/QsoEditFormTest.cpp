@@ -136,6 +136,13 @@ TEST(QsoKeyRules, KeysActByTheFocusedField) {
     EXPECT_EQ(form.srst, "519");
     EXPECT_FALSE(press(QsoKey::R, false, true, Field::Memo).swallowed);
     EXPECT_EQ(form.rrst, "199");
+    // The largest number a field takes steps past what an int holds.
+    form.rrst = "2147483647";
+    form.mode = "SSB";
+    press(QsoKey::S, false, true, Field::Rcvd);
+    EXPECT_EQ(form.rrst, "2147483648");
+    EXPECT_FALSE(press(QsoKey::S, false, true, Field::Rcvd).fieldsChanged);
+    form.mode = "CW";
 
     form.hour = "0";
     form.minute = "0";

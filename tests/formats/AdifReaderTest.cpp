@@ -61,6 +61,27 @@ TEST_F(AdifReader, TextIsUtf8WhenValidElseCp932) {
     EXPECT_TRUE(ui.events.empty());
 }
 
+// A control character is a blank, also where the blanks around a call sign
+// are dropped.
+TEST_F(AdifReader, ControlCharactersAroundACallAreBlanksThatAreDropped) {
+    read(
+        "<EOH><CALL:8>\tJA1ABC\r <OPERATOR:6>JA1OP\x01 <STATION_CALLSIGN:7>\x7fJA1ZZZ "
+        "<CONTEST_ID:4>\tX\tY <BAND:2>2m <EOR>");
+    ASSERT_EQ(doc.count(), 1u);
+    EXPECT_EQ(doc.at(0).callSign(), "JA1ABC");
+    EXPECT_EQ(doc.at(0).operatorName(), "JA1OP");
+    EXPECT_EQ(doc.contest().stationCall, "JA1ZZZ");
+    EXPECT_EQ(doc.contest().contestName, "X Y");
+}
+
+TEST_F(AdifReader, AnAdxValueOfBlanksIsKeptAsInAnAdiFile) {
+    read(
+        "<?xml version=\"1.0\"?>\n<ADX><RECORDS>\n  <RECORD>\n    <CALL>JA1ABC</CALL>\n"
+        "    <COMMENT>   </COMMENT>\n  </RECORD>\n</RECORDS></ADX>\n");
+    ASSERT_EQ(doc.count(), 1u);
+    EXPECT_EQ(doc.at(0).memo(), "   ");
+}
+
 TEST_F(AdifReader, ALengthPastTheEndStopsWithTheRecordNumber) {
     auto cutAt = [](int record) {
         return "ADIFﾌｧｲﾙの" + std::to_string(record) +

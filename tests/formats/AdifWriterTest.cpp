@@ -55,6 +55,23 @@ TEST_F(AdifWriter, AdiLayoutMovesJstToUtcAndLeavesOutWhatIsNotAscii) {
     EXPECT_EQ(adifLeftOutNote(report), "ADIFに書けない値を2個省きました。");
 }
 
+// A report in dB, as the digital modes give them, is a report; 0 is none.
+TEST(AdifReports, NegativeReportsAreWrittenAndNoneIsLeftOut) {
+    CSorvakDoc doc;
+    doc.contest().utcFlag = 1;
+    for (int report : {-10, 0}) {
+        QsoValues v;
+        v.callSign = "JA1ABC";
+        v.srst = report;
+        v.rrst = report + 1;
+        doc.add(std::make_unique<QsoRecord>(std::move(v)));
+    }
+    AdifExportReport report;
+    std::string file = writeAdi(doc, report, kStamp);
+    EXPECT_NE(file.find("<CALL:6>JA1ABC <RST_SENT:3>-10 <RST_RCVD:2>-9 <EOR>"), std::string::npos);
+    EXPECT_NE(file.find("<CALL:6>JA1ABC <RST_RCVD:1>1 <EOR>"), std::string::npos);
+}
+
 TEST_F(AdifWriter, AdxCarriesAJapaneseMemoInCommentIntl) {
     doc.mutableQsoList().erase(doc.mutableQsoList().begin(), doc.mutableQsoList().begin() + 2);
     doc.mutableQsoList().pop_back();

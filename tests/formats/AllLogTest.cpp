@@ -64,7 +64,7 @@ TEST_F(AllLog, WritesFixedColumnsAndTheTailAndReadsThemBack) {
                   "2008-11-22 12:34|JA1ABC|599|10H|599|12M|12 1| 0|7|CW|H|1|0||hello",
                   "2008-11-22 12:34|JA1OP|599|1234567|599|1234567| 0| 0|14|SSB|P|2|2|JA1XYZ|m",
                   "2008-11-22 12:34|JA2TX|599|1234|599|| 0| 0|14|SSB|P|2|2||",
-                  "2008-11-22 12:34|JA3OT|599||599|| 0| 0|14|Other|P|3|0|| x"}));
+                  "2008-11-22 12:34|JA3OT|599||599|| 0| 0|14|Other|P|3|0||x"}));
     EXPECT_TRUE(ui.events.empty());
 }
 
@@ -75,22 +75,32 @@ TEST_F(AllLog, HeaderOnlyAndCommentLinesGiveNoQsos) {
     EXPECT_TRUE(ui.events.empty());
 }
 
+// The mode "Other" pushes the points and the tail, and a QSO without a time
+// is written with zeros that read back as no time.
 TEST_F(AllLog, AWrittenLogReadsBackTheSameRecords) {
     for (const std::string op : {"", "JA1OP", "\x93\xfa\x96\x7b"}) {
         for (int tx : {0, 1, 9}) {
-            QsoParts p = test::sampleParts("JA1" + std::to_string(tx) + op.substr(0, 1));
-            p.sent = "59" + std::to_string(tx) + "L";
-            p.rcvd = "1234567";
-            p.multi = "100110";
-            p.multi2 = tx == 1 ? "" : "M2";
-            p.powerLetter = 'L';
-            p.operatorName = op;
-            p.txNumber = tx;
-            p.memo = tx == 9 ? "" : "\x83\x81\x83\x82 memo %%";
-            add(p);
+            for (const std::string mode : {"CW", "Other"}) {
+                QsoParts p = test::sampleParts("JA1" + std::to_string(tx) + op.substr(0, 1));
+                p.sent = "59" + std::to_string(tx) + "L";
+                p.rcvd = "1234567";
+                p.multi = "100110";
+                p.multi2 = tx == 1 ? "" : "M2";
+                p.modeText = mode;
+                p.powerLetter = 'L';
+                p.operatorName = op;
+                p.txNumber = tx;
+                p.memo = tx == 9 ? "" : "\x83\x81\x83\x82 memo %%";
+                add(p);
+            }
         }
     }
-    read(writeAllLog(source));
+    QsoParts noTime = test::sampleParts("JA1NT");
+    noTime.month = 13;
+    add(noTime);
+    std::string file = writeAllLog(source);
+    EXPECT_NE(file.find("\r\n   0/00/00 00:00 JA1NT "), std::string::npos);
+    read(file);
     ASSERT_EQ(doc.count(), source.count());
     for (size_t i = 0; i < doc.count(); ++i) {
         EXPECT_EQ(test::describe(doc.at(i)), test::describe(source.at(i)));

@@ -173,9 +173,11 @@ TEST(BinaryLogTime, DayCountConversions) {
     // A hair below a whole second reads as that second.
     EXPECT_EQ(timeFromDayCount(d - 0.0005 / 86400.0), t);
     EXPECT_EQ(timeFromDayCount(25569.0), 0);
-    // Before 1970 is no moment, not 1970-01-01 00:00.
-    EXPECT_LT(timeFromDayCount(25569.0 - 0.5 / 86400.0), 0);
-    EXPECT_LT(timeFromDayCount(0.0), 0);
+    // Before 1970 is no time, as a QSO without one is written (day 0), so
+    // that it reads back the same.
+    EXPECT_EQ(timeFromDayCount(25569.0 - 0.5 / 86400.0), kNoTime);
+    EXPECT_EQ(timeFromDayCount(0.0), kNoTime);
+    EXPECT_EQ(timeFromDayCount(dayCountFromTime(kNoTime)), kNoTime);
     EXPECT_EQ(timeFromDayCount(std::nan("")), kNoTime);
     EXPECT_EQ(timeFromDayCount(1e300), kNoTime);
     EXPECT_EQ(timeFromDayCount(-1e300), kNoTime);

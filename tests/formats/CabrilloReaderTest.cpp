@@ -197,6 +197,8 @@ TEST_F(CabrilloReader, AFileWrittenHereReadsBackWhole) {
     add("SP9XXX", 599, "LAD NTC# 215", 599, "PIOTR 111", 0);
     add("K8ZZ", 0, "0001 U 69 STX", 0, "0002 M 64 MI", 3);
     add("W1XYZ", 0, "FN42", 0, "FN31", 0);
+    // Exchanges of different lengths that begin with reports, without reports of their own.
+    add("M0XXX", 0, "599 HANS/124", 0, "599 MICHAEL 217", 1);
     read(writeCabrillo(source));
     std::vector<std::string> written;
     for (const auto& qso : source.qsoList()) {

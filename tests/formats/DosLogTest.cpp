@@ -110,21 +110,31 @@ TEST_F(DosLog, AnEmptyCallSignDoesNotTakeTheReport) {
               (std::vector<std::string>{"2008-11-22 12:34||599|1|599|2| 0| 0|7|CW|P|1|0||"}));
 }
 
+// Modes longer than their three columns push the points and the tail, and
+// a QSO without a time is written with zeros that read back as no time.
 TEST_F(DosLog, AWrittenLogReadsBackTheSameRecords) {
-    for (const std::string op : {"", "JA1OP"}) {
-        for (int tx : {0, 3}) {
-            for (const std::string memo : {"", "\x83\x81\x83\x82 %% memo"}) {
-                QsoParts p = sampleParts("JA1" + std::to_string(tx), "59" + op + "M", "1234");
-                p.powerLetter = 'M';
-                p.multi = tx == 0 ? "" : "AB";
-                p.operatorName = op;
-                p.txNumber = tx;
-                p.memo = memo;
-                add(p);
+    for (const std::string mode : {"CW", "RTTY", "Other"}) {
+        for (const std::string op : {"", "JA1OP"}) {
+            for (int tx : {0, 3}) {
+                for (const std::string memo : {"", "\x83\x81\x83\x82 %% memo"}) {
+                    QsoParts p = sampleParts("JA1" + std::to_string(tx), "59" + op + "M", "1234");
+                    p.modeText = mode;
+                    p.powerLetter = 'M';
+                    p.multi = tx == 0 ? "" : "AB";
+                    p.operatorName = op;
+                    p.txNumber = tx;
+                    p.memo = memo;
+                    add(p);
+                }
             }
         }
     }
-    read(writeDosLog(source));
+    QsoParts noTime = sampleParts("JA1NT", "1", "2");
+    noTime.month = 0;
+    add(noTime);
+    std::string file = writeDosLog(source);
+    EXPECT_NE(file.find("\r\n  0   0 0000 JA1NT "), std::string::npos);
+    read(file);
     ASSERT_EQ(doc.count(), source.count());
     for (size_t i = 0; i < doc.count(); ++i) {
         EXPECT_EQ(test::describe(doc.at(i)), test::describe(source.at(i)));

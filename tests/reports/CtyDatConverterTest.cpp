@@ -77,6 +77,22 @@ TEST(CtyDatConverter, AStrayLineIsSkippedAloneAndTheNextEntityKept) {
     EXPECT_EQ(conversion.skippedLines, (std::vector<size_t>{1}));
 }
 
+// The country file ends at a line beginning with "end of", so no name does.
+TEST(CtyDatConverter, ANameIsNeverTakenForTheEndOfTheFile) {
+    CtyDatConversion conversion = convertCtyDat(
+        "end of the world:         25:  45:  AS:   36.40:  -138.38:    -9.0:  XX:\n"
+        "    XX;\n"
+        "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n"
+        "    JA;\n");
+    EXPECT_EQ(conversion.bytes,
+              "cqww.dat\r\n"
+              "End of the world          25   XX     AS\r\n"
+              "    XX;\r\n"
+              "Japan                     25   JA     AS\r\n"
+              "    JA;\r\n");
+    EXPECT_EQ(readCountryFile(conversion.bytes).table.entries().size(), 2u);
+}
+
 // "name / continent" of the call through the converted file.
 std::string resolved(const CountryTable& table, std::string_view call) {
     const CountryPrefixEntry* entry = resolveCountry(table, call);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/ClockTime.h"
 #include "model/JarlLogHeader.h"
+#include "platform/ClockTime.h"
 #include "platform/Ui.h"
 #include "reports/JarlScore.h"
 

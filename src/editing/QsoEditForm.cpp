@@ -60,7 +60,7 @@ QsoEditForm QsoEditForm::fromRecord(const QsoRecord& r, size_t row) {
     QsoEditForm form;
     form.qsoNumber = std::to_string(row + 1);
     fillSharedFields(form, r);
-    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
+    ClockParts parts = r.clockFace();
     form.hour = std::to_string(parts.hour);
     form.minute = std::to_string(parts.minute);
     form.second = std::to_string(parts.second);

@@ -1,7 +1,7 @@
 #include "formats/AllLog.h"
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -15,7 +15,7 @@ std::string multiplierText(const std::string& multi, int isNew) {
 }
 
 std::string fixedPart(const QsoRecord& q) {
-    ClockParts t = clockFaceOf(q);
+    ClockParts t = q.clockFace();
     return formatText(
         "%4d/%2.2d/%2.2d %2.2d:%2.2d %-13s%-3d %-8s%-3d %-8s%-6s%-6s%-5s%-4s %-3d", t.year, t.month,
         t.day, t.hour, t.minute, q.callSign().c_str(), q.srst(), q.sent().c_str(), q.rrst(),

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "formats/LoadContext.h"
-#include "formats/TextLine.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 
 namespace sorvak {

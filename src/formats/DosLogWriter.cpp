@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "formats/DosLog.h"
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -23,7 +23,7 @@ std::string headerLine(const DosLayout& layout) {
 }
 
 std::string fixedPart(const QsoRecord& q, const DosLayout& layout) {
-    ClockParts t = clockFaceOf(q);
+    ClockParts t = q.clockFace();
     int width = static_cast<int>(layout.width);
     return formatText("%3d%4d %04d %-11s%3d%-*s%3d%-*s%6s%6s  %-3s %-3d", t.month, t.day,
                       t.hour * 100 + t.minute, q.callSign().c_str(), q.srst(), width,

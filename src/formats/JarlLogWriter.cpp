@@ -4,15 +4,13 @@
 #include <limits>
 #include <set>
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
+#include "platform/TextFormat.h"
 #include "reports/JarlScore.h"
 
 namespace sorvak {
 namespace {
-
-constexpr int32_t kJstOffset = 9 * 3600;
 
 // How many seconds the log sheet's clock is ahead of the log's own: nine
 // hours one way or the other when one is JST and the other UTC.
@@ -110,19 +108,8 @@ std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, int32_t s
 }
 
 // Each line of a value ends with CR LF; a stray CR of a typed line end is dropped.
-std::string withCrLf(const std::string& value) {
-    std::string text;
-    for (char c : value) {
-        if (c == '\n') {
-            text += "\r\n";
-        } else if (c != '\r') {
-            text += c;
-        }
-    }
-    return text;
-}
-
-void addTag(std::string& file, const char* tag, const std::string& value) {
+void addTag(std::string& file, const char* tag, std::string value) {
+    std::erase(value, '\r');
     file += formatText("<%s>%s</%s>\r\n", tag, withCrLf(value).c_str(), tag);
 }
 

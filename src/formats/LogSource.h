@@ -52,7 +52,7 @@ class LogSource {
     bool failed() const { return failed_; }
 
     // The file's last-modification time in local time.
-    std::optional<LocalFileTime> modificationTime() const;
+    std::optional<ClockParts> modificationTime() const;
 
   private:
     // The next byte, or EOF at the end of the file or after a failed read.

@@ -73,12 +73,12 @@ int QsoRecord::secondsOfDay() const {
     return p ? p->hour * 3600 + p->minute * 60 + p->second : -1;
 }
 
-ClockParts QsoRecord::parts() const {
+ClockParts QsoRecord::clockFace() const {
     return breakDownClockTime(v_.time).value_or(ClockParts{});
 }
 
 void QsoRecord::setDate(int year, int month, int day) {
-    ClockParts p = parts();
+    ClockParts p = clockFace();
     p.year = year;
     p.month = month;
     p.day = day;
@@ -87,7 +87,7 @@ void QsoRecord::setDate(int year, int month, int day) {
 }
 
 void QsoRecord::setHhmm(int hhmm) {
-    ClockParts p = parts();
+    ClockParts p = clockFace();
     p.hour = hhmm / 100;
     p.minute = hhmm % 100;
     p.second = 0;
@@ -95,7 +95,7 @@ void QsoRecord::setHhmm(int hhmm) {
 }
 
 void QsoRecord::setSecondsOfDay(int seconds) {
-    ClockParts p = parts();
+    ClockParts p = clockFace();
     p.hour = seconds / 3600;
     p.minute = seconds % 3600 / 60;
     p.second = seconds % 60;

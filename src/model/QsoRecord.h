@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 
 namespace sorvak {
 
@@ -114,6 +114,9 @@ class QsoRecord {
     int hour() const;
     int minute() const;
     int secondsOfDay() const;
+    // The clock-face date and time; a record without a time reads as
+    // 1970-01-01 00:00, where its time setters start from.
+    ClockParts clockFace() const;
 
     // Each keeps the other parts and drops the seconds, except setSecondsOfDay.
     // A record without a time starts from 1970-01-01 00:00. The date is set
@@ -124,8 +127,6 @@ class QsoRecord {
     void setSecondsOfDay(int seconds);
 
   private:
-    ClockParts parts() const;
-
     QsoValues v_;
 };
 

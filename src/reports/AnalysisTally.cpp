@@ -1,6 +1,5 @@
 #include "reports/AnalysisTally.h"
 
-#include "formats/TextLine.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
 #include "platform/Ui.h"
@@ -99,7 +98,7 @@ AnalysisTally tallyLog(const std::vector<std::unique_ptr<QsoRecord>>& qsos, unsi
     AnalysisTally tally;
     bool areas = (flags & ANALYSIS_QAA) != 0;
     for (const auto& qso : qsos) {
-        ClockParts clock = clockFaceOf(*qso);
+        ClockParts clock = qso->clockFace();
         if (tally.hours.empty() || tally.hours.back().hour != clock.hour ||
             tally.hours.back().day != clock.day) {
             extendHours(tally.hours, clock.day, clock.hour);

@@ -4,11 +4,11 @@
 #include <array>
 #include <vector>
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
 #include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 #include "reports/Analysis.h"
 #include "reports/CheckListForm.h"

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "formats/TextLine.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 #include "reports/AnalysisTally.h"
 #include "reports/ReportFormat.h"

@@ -1,16 +1,15 @@
 #include "reports/ReportRun.h"
-#include "formats/TextLine.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdarg>
-#include <cstdio>
 #include <filesystem>
 
 #include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -61,16 +60,7 @@ void ReportRun::writeBytes(std::string_view cp932) {
 void ReportRun::print(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length > 0) {
-        std::string piece(static_cast<size_t>(length) + 1, '\0');
-        std::vsnprintf(piece.data(), piece.size(), format, args);
-        piece.resize(static_cast<size_t>(length));
-        write(piece);
-    }
+    write(vformatText(format, args));
     va_end(args);
 }
 

@@ -1,4 +1,4 @@
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 
 #include <limits>
 

@@ -1,23 +1,18 @@
 #pragma once
 
+#include <cstdarg>
 #include <string>
 #include <string_view>
 
-#include "model/ClockTime.h"
-
 namespace sorvak {
-
-class QsoRecord;
 
 // printf into a string of whatever length the values need: a long value is
 // never cut, it pushes the rest of the line to the right.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The same over an argument list the caller started (and ends).
+std::string vformatText(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
 
 // The text with each "\n" written as CR LF, as the text files are stored.
 std::string withCrLf(std::string_view text);
-
-// The clock-face date and time of a QSO; a QSO without a time reads as
-// 1970-01-01 00:00, as its time setters start from there.
-ClockParts clockFaceOf(const QsoRecord& qso);
 
 }  // namespace sorvak

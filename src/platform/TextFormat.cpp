@@ -1,15 +1,18 @@
-#include "formats/TextLine.h"
+#include "platform/TextFormat.h"
 
-#include <cstdarg>
 #include <cstdio>
-
-#include "model/QsoRecord.h"
 
 namespace sorvak {
 
 std::string formatText(const char* format, ...) {
     va_list args;
     va_start(args, format);
+    std::string text = vformatText(format, args);
+    va_end(args);
+    return text;
+}
+
+std::string vformatText(const char* format, va_list args) {
     va_list measure;
     va_copy(measure, args);
     int length = std::vsnprintf(nullptr, 0, format, measure);
@@ -20,7 +23,6 @@ std::string formatText(const char* format, ...) {
         std::vsnprintf(text.data(), text.size(), format, args);
         text.resize(static_cast<size_t>(length));
     }
-    va_end(args);
     return text;
 }
 
@@ -34,10 +36,6 @@ std::string withCrLf(std::string_view text) {
         out += c;
     }
     return out;
-}
-
-ClockParts clockFaceOf(const QsoRecord& qso) {
-    return breakDownClockTime(qso.time()).value_or(ClockParts{});
 }
 
 }  // namespace sorvak

@@ -20,6 +20,9 @@ struct ClockParts {
 
 inline constexpr int32_t kNoTime = -1;
 
+// Japan Standard Time, nine hours ahead of UTC all year round.
+inline constexpr int32_t kJstOffset = 9 * 3600;
+
 // Out-of-range parts are normalised as the calendar does it (month 13 is
 // January of the next year, day 32 of January is 1 February). A moment that
 // the 32-bit count cannot hold (before 1970 or after 2038-01-19 03:14:07)

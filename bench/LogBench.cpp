@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "commands/SortCommands.h"
 #include "formats/AdifWriter.h"
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
 #include "reports/RateSeries.h"

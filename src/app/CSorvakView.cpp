@@ -16,6 +16,7 @@
 #include "CommandSet.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
+#include "commands/SortCommands.h"
 #include "formats/LoadCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
@@ -309,8 +310,7 @@ void CSorvakView::onSelectAll() {
 
 void CSorvakView::onColumnClick(int column) {
     unsigned key = kQsoColumns.at(static_cast<size_t>(column)).sortKey;
-    if (!doc_.empty() && key != 0 && ui_.confirm("この列でソートしますか?")) {
-        sortQsos(doc_, ui_, key);
+    if (sortByColumnKey(doc_, ui_, key)) {
         OnUpdate();
         if (doc_.count() >= 2) {
             sortedColumn_ = column;

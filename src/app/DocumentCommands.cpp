@@ -4,6 +4,7 @@
 
 #include "CommandSet.h"
 #include "RateChartWindow.h"
+#include "commands/SortCommands.h"
 #include "formats/LoadCommands.h"
 #include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
@@ -42,10 +43,7 @@ void registerSorts(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::SortMemo, SORT_MEMO},
     };
     for (const auto& [command, key] : sorts) {
-        commands.setHandler(command, [&doc, &ui, key] {
-            sortQsos(doc, ui, key);
-            doc.updateAllViews();
-        });
+        commands.setHandler(command, [&doc, &ui, key] { OnSort(doc, ui, key); });
     }
 }
 

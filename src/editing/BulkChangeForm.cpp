@@ -3,6 +3,7 @@
 #include "editing/FieldChecks.h"
 #include "editing/RecordFields.h"
 #include "model/CSorvakDoc.h"
+#include "model/FieldCapacities.h"
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
@@ -21,25 +22,24 @@ std::optional<BulkChangeForm::Failure> BulkChangeForm::check() const {
         std::optional<std::string> message;
     };
     const Check checks[] = {
-        {Field::Band, checkText(band, 4)},
+        {Field::Band, checkText(band, kBandTextCapacity)},
         {Field::Day, checkUnsigned(day, 1, 31)},
-        {Field::Memo, checkText(memo, 64)},
-        {Field::Mode, checkText(mode, 5)},
+        {Field::Memo, checkText(memo, kMemoCapacity)},
+        {Field::Mode, checkText(mode, kModeTextCapacity)},
         {Field::Month, checkUnsigned(month, 1, 12)},
-        {Field::Operator, checkText(operatorName, 14)},
-        {Field::Power, checkText(power, 1)},
-        {Field::Points, checkUnsigned(points, 0, 255)},
-        {Field::Rrst, checkUnsigned(rrst, 0, 599)},
-        {Field::Sent, checkText(sent, 30)},
-        {Field::Srst, checkUnsigned(srst, 0, 599)},
+        {Field::Operator, checkText(operatorName, kOperatorCapacity)},
+        {Field::Power, checkText(power, kPowerTextCapacity)},
+        {Field::Points, checkUnsigned(points, 0, kMaxPoints)},
+        {Field::Rrst, checkUnsigned(rrst, 0, kMaxRst)},
+        {Field::Sent, checkText(sent, kExchangeCapacity)},
+        {Field::Srst, checkUnsigned(srst, 0, kMaxRst)},
         {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
-        {Field::OnlyBand, checkText(onlyBandText, 4)},
-        {Field::OnlyMode, checkText(onlyModeText, 5)},
+        {Field::OnlyBand, checkText(onlyBandText, kBandTextCapacity)},
+        {Field::OnlyMode, checkText(onlyModeText, kModeTextCapacity)},
         {Field::ShiftMinutes, checkSigned(shiftMinutes, -59, 59)},
         {Field::ShiftHours, checkSigned(shiftHours, -23, 23)},
-        // The TX number is stored in one byte.
-        {Field::TxNumber, checkUnsigned(txNumber, 0, 255)},
-        {Field::Rcvd, checkText(rcvd, 30)},
+        {Field::TxNumber, checkUnsigned(txNumber, 0, kMaxTxNumber)},
+        {Field::Rcvd, checkText(rcvd, kExchangeCapacity)},
     };
     for (const Check& c : checks) {
         if (c.message) {

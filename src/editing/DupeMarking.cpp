@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "commands/SortCommands.h"
 #include "editing/ListSelection.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"

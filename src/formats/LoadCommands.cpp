@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "commands/SortCommands.h"
 #include "formats/BinaryLog.h"
 #include "formats/FileKind.h"
 #include "formats/FileLoad.h"

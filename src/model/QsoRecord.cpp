@@ -34,16 +34,6 @@ char QsoRecord::powerLetter() const {
     return powerLetterOf(v_.power);
 }
 
-int QsoRecord::setBandFromText(std::string_view text) {
-    return v_.band = bandCodeOf(text);
-}
-int QsoRecord::setModeFromText(std::string_view text) {
-    return v_.mode = modeCodeOf(text);
-}
-int QsoRecord::setPowerFromLetter(char letter) {
-    return v_.power = powerCodeOf(letter);
-}
-
 int QsoRecord::year() const {
     auto p = breakDownClockTime(v_.time);
     return p ? p->year : -1;
@@ -82,14 +72,6 @@ void QsoRecord::setDate(int year, int month, int day) {
     p.year = year;
     p.month = month;
     p.day = day;
-    p.second = 0;
-    v_.time = makeClockTime(p);
-}
-
-void QsoRecord::setHhmm(int hhmm) {
-    ClockParts p = clockFace();
-    p.hour = hhmm / 100;
-    p.minute = hhmm % 100;
     p.second = 0;
     v_.time = makeClockTime(p);
 }

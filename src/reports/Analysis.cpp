@@ -1,5 +1,6 @@
 #include "reports/Analysis.h"
 
+#include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
 #include "platform/Ui.h"

@@ -2,6 +2,7 @@
 
 #include "editing/BulkChangeForm.h"
 #include "model/CSorvakDoc.h"
+#include "model/Vocabulary.h"
 #include "support/QsoFactory.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -12,7 +13,7 @@ std::unique_ptr<QsoRecord> at(int year, int month, int day, int seconds, const c
     auto q = test::qso("JA1AAA");
     q->setDate(year, month, day);
     q->setSecondsOfDay(seconds);
-    q->setBandFromText(band);
+    q->setBand(bandCodeOf(band));
     return q;
 }
 

@@ -9,6 +9,7 @@
 #include "editing/NumberToMultiForm.h"
 #include "editing/SentNumberForm.h"
 #include "model/CSorvakDoc.h"
+#include "model/Vocabulary.h"
 #include "support/QsoFactory.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -108,7 +109,7 @@ class DupeMarking : public ::testing::Test {
   protected:
     std::unique_ptr<QsoRecord> qso(const char* band, const char* memo) {
         auto q = test::qso("JA1AAA");
-        q->setBandFromText(band);
+        q->setBand(bandCodeOf(band));
         q->setMemo(memo);
         return q;
     }

@@ -206,6 +206,7 @@ void JarlLogForm::apply(CSorvakDoc& doc) const {
     }
     header.checkLog = checkLog;
     header.utcLogSheet = utcLogSheet;
+    header.totalScore = totalScore();
 }
 
 }  // namespace sorvak

@@ -7,7 +7,6 @@
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
 #include "platform/TextFormat.h"
-#include "reports/JarlScore.h"
 
 namespace sorvak {
 namespace {
@@ -113,10 +112,8 @@ void addTag(std::string& file, const char* tag, std::string value) {
     file += formatText("<%s>%s</%s>\r\n", tag, withCrLf(value).c_str(), tag);
 }
 
-std::string summarySheet(const CSorvakDoc& doc) {
+std::string summarySheet(const CSorvakDoc& doc, int64_t totalScore) {
     const JarlLogHeader& header = doc.jarlLogHeader();
-    int64_t score =
-        claimedScore(scoreOf(doc.qsoList()), header[JarlField::FdCoeff], header.checkLog);
     std::string file = "<SUMMARYSHEET VERSION=R2.1>\r\n";
     for (const JarlFieldInfo& info : jarlFields()) {
         if (info.field == JarlField::Category && header.checkLog) {
@@ -125,7 +122,7 @@ std::string summarySheet(const CSorvakDoc& doc) {
             addTag(file, info.tag, header[info.field]);
         }
         if (info.field == JarlField::OpCallSign) {
-            addTag(file, "TOTALSCORE", formatText("%" PRId64, score));
+            addTag(file, "TOTALSCORE", formatText("%" PRId64, totalScore));
         }
     }
     return file + "</SUMMARYSHEET>\r\n";
@@ -180,11 +177,11 @@ std::optional<std::string> jarlLogRefusal(const CSorvakDoc& doc) {
     return std::nullopt;
 }
 
-std::optional<std::string> writeJarlLog(const CSorvakDoc& doc) {
+std::optional<std::string> writeJarlLog(const CSorvakDoc& doc, int64_t totalScore) {
     if (jarlLogRefusal(doc)) {
         return std::nullopt;
     }
-    return summarySheet(doc) + logSheet(doc);
+    return summarySheet(doc, totalScore) + logSheet(doc);
 }
 
 }  // namespace sorvak

@@ -126,9 +126,8 @@ void onFileMerge(CSorvakDoc& doc, Ui& ui) {
 }
 
 void onImportContestData(CSorvakDoc& doc, Ui& ui) {
-    std::string ext = std::string("*.") + fileKindExtension(KIND_QGB);
-    std::string filter = std::string(fileKindLabel(KIND_QGB)) + " (" + ext + ")|" + ext + "||";
-    auto path = askLogFile(doc, ui, "コンテストデータのインポート", filter);
+    auto path =
+        askLogFile(doc, ui, "コンテストデータのインポート", kindFilterEntry(KIND_QGB) + "|");
     if (!path) {
         return;
     }

@@ -21,8 +21,6 @@ namespace {
 constexpr const char* kNoData = "データがありません。";
 constexpr const char* kReadOnly =
     "ﾘｰﾄﾞｵﾝﾘｰﾓｰﾄﾞで起動されています。\n別のﾌｧｲﾙ名でｾｰﾌﾞしてください。";
-constexpr const char* kRecalculate =
-    "保存されたログファイルは更新されています。\n整合のためにQuogで再計算する必要があります。";
 
 bool isReadOnlyFile(const CSorvakDoc& doc, const std::string& path) {
     return isSameFile(path, doc.readOnlyPath());
@@ -45,15 +43,8 @@ std::string proposedName(const CSorvakDoc& doc, FileKind kind) {
     if (kindNamedBy(doc.title()) == kind) {
         return doc.title();
     }
-    return withoutExtension(doc.title()) + fileKindNameSuffix(kind) + "." + fileKindExtension(kind);
-}
-
-std::string saveAsFilter() {
-    std::string filter;
-    for (int kind = KIND_UNKNOWN; kind <= KIND_DOS_TXT; ++kind) {
-        filter += kindFilterEntry(kind);
-    }
-    return filter + "|";
+    return withoutExtension(doc.title()) + fileFormat(kind).nameSuffix + "." +
+           fileKindExtension(kind);
 }
 
 // The checks every save makes first; false when it must not go on.
@@ -100,8 +91,9 @@ bool writeLogTo(CSorvakDoc& doc, Ui& ui, FileKind kind, const std::string& path)
     if (!note.empty()) {
         ui.tell(note);
     }
-    if (kind == KIND_QGB && doc.isModified()) {
-        ui.tell(kRecalculate, Icon::Information);
+    if (const char* modifiedNote = fileFormat(kind).modifiedNote;
+        *modifiedNote != '\0' && doc.isModified()) {
+        ui.tell(modifiedNote, Icon::Information);
     }
     return true;
 }

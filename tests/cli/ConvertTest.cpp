@@ -10,6 +10,7 @@
 #include "formats/FileLoad.h"
 #include "formats/Writers.h"
 #include "platform/Cp932.h"
+#include "reports/JarlScore.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -172,6 +173,7 @@ TEST_F(Convert, JarlLogTakesItsSummaryFromTheCommandLine) {
          }) {
         h[field] = utf8ToCp932(value);
     }
+    h.totalScore = claimedScore(scoreOf(loaded.qsoList()), "", false);
     EXPECT_EQ(test::readFile(out), writeLogFile(loaded, KIND_JARL).value());
 
     args.insert(args.end(), {"--jarl", "time=utc"});

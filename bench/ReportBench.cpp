@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
+#include "commands/FileLoad.h"
 #include "formats/BinaryLog.h"
-#include "formats/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "platform/FileBytes.h"
 #include "reports/Analysis.h"

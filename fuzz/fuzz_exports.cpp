@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "formats/QtcNote.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"

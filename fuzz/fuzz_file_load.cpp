@@ -1,6 +1,6 @@
 // Detection and the load dispatcher over any file, in every load mode.
 #include "FuzzSupport.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "model/CSorvakDoc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

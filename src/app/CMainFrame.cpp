@@ -18,7 +18,7 @@
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
-#include "formats/SaveCommands.h"
+#include "commands/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
 namespace sorvak {

@@ -4,9 +4,9 @@
 
 #include "CommandSet.h"
 #include "RateChartWindow.h"
+#include "commands/LoadCommands.h"
+#include "commands/SaveCommands.h"
 #include "commands/SortCommands.h"
-#include "formats/LoadCommands.h"
-#include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
 #include "reports/Analysis.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "RecentFiles.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
 

@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "CliCommand.h"
+#include "commands/FileLoad.h"
 #include "editing/JarlLogForm.h"
 #include "formats/BinaryLog.h"
 #include "formats/ExportSample.h"
-#include "formats/FileLoad.h"
 #include "formats/Writers.h"
 #include "platform/Cp932.h"
 #include "reports/JarlScore.h"

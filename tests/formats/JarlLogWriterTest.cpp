@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
+#include "commands/SaveCommands.h"
 #include "editing/JarlLogForm.h"
 #include "formats/ExportSample.h"
-#include "formats/SaveCommands.h"
 #include "platform/Cp932.h"
 #include "reports/JarlScore.h"
 #include "support/TempDir.h"

@@ -1,12 +1,12 @@
-#include "formats/LoadCommands.h"
+#include "commands/LoadCommands.h"
 
 #include <cstdio>
 
+#include "commands/FileLoad.h"
+#include "commands/LogFolder.h"
 #include "commands/SortCommands.h"
 #include "formats/BinaryLog.h"
 #include "formats/FileKind.h"
-#include "formats/FileLoad.h"
-#include "formats/LogFolder.h"
 #include "formats/LogSource.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"

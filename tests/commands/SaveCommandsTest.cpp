@@ -1,4 +1,4 @@
-#include "formats/SaveCommands.h"
+#include "commands/SaveCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "commands/FileLoad.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"
 #include "formats/ExportSample.h"
-#include "formats/FileLoad.h"
 #include "formats/SupercheckWriter.h"
 #include "formats/Writers.h"
 #include "platform/FullDisk.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 
 namespace sorvak {
 

@@ -1,4 +1,4 @@
-#include "formats/LoadCommands.h"
+#include "commands/LoadCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "commands/FileLoad.h"
+#include "commands/SaveCommands.h"
 #include "formats/BinaryLog.h"
-#include "formats/FileLoad.h"
 #include "formats/LogSource.h"
-#include "formats/SaveCommands.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"

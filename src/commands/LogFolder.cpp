@@ -1,4 +1,4 @@
-#include "formats/LogFolder.h"
+#include "commands/LogFolder.h"
 
 #include "model/CSorvakDoc.h"
 

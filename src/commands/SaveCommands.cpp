@@ -1,13 +1,13 @@
-#include "formats/SaveCommands.h"
+#include "commands/SaveCommands.h"
 
 #include <filesystem>
 #include <optional>
 #include <vector>
 
+#include "commands/LogFolder.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "editing/JarlLogForm.h"
 #include "formats/CabrilloWriter.h"
-#include "formats/LogFolder.h"
 #include "formats/Writers.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"

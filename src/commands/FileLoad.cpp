@@ -1,4 +1,4 @@
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 
 #include <algorithm>
 

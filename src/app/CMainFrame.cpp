@@ -13,11 +13,11 @@
 #include "CommandSet.h"
 #include "DocumentCommands.h"
 #include "EditingCommands.h"
-#include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
+#include "commands/LogFolder.h"
 #include "commands/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
@@ -35,7 +35,7 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
     connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
-    registerDocumentCommands(*commands_, doc, ui);
+    registerDocumentCommands(*commands_, doc, ui, reportFolder_);
     registerEditingCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
     setUpBarToggles();
@@ -87,9 +87,10 @@ void CMainFrame::setUpBarToggles() {
 }
 
 void CMainFrame::onDocumentState() {
-    if (doc_.title() != shownTitle_) {
-        shownTitle_ = doc_.title();
-        enterLogFolder(shownTitle_);
+    // The reports go beside the log, or where the last log was for a log
+    // that has no file yet.
+    if (std::string folder = logFolder(doc_); !folder.empty()) {
+        reportFolder_ = folder;
     }
     updateCaption();
 }

@@ -4,13 +4,13 @@
 
 #include "CommandSet.h"
 #include "RateChartWindow.h"
+#include "commands/AnalysisCommands.h"
+#include "commands/CheckListCommands.h"
 #include "commands/LoadCommands.h"
 #include "commands/SaveCommands.h"
 #include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
-#include "reports/Analysis.h"
-#include "reports/CheckList.h"
 
 namespace sorvak {
 namespace {
@@ -75,20 +75,23 @@ void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     }
 }
 
-void registerReports(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
-    commands.setHandler(Command::ListCheckList, [&doc, &ui] { writeCheckList(doc, ui); });
-    commands.setHandler(Command::ListAnalysis, [&doc, &ui] { runAnalysis(doc, ui); });
+void registerReports(CommandSet& commands, CSorvakDoc& doc, Ui& ui, const std::string& folder) {
+    commands.setHandler(Command::ListCheckList,
+                        [&doc, &ui, &folder] { writeCheckList(doc, ui, folder); });
+    commands.setHandler(Command::ListAnalysis,
+                        [&doc, &ui, &folder] { runAnalysis(doc, ui, folder); });
     commands.setHandler(Command::SetCheckList, [&doc, &ui] { checkListSettings(doc, ui); });
     commands.setHandler(Command::SetAnalysis, [&doc, &ui] { analysisSettings(doc, ui); });
 }
 
 }  // namespace
 
-void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui,
+                              const std::string& reportFolder) {
     registerLoads(commands, doc, ui);
     registerSorts(commands, doc, ui);
     registerSaves(commands, doc, ui);
-    registerReports(commands, doc, ui);
+    registerReports(commands, doc, ui, reportFolder);
     commands.setHandler(Command::ListRateChart, [&commands, &doc, &ui] {
         if (auto* frame = qobject_cast<QWidget*>(commands.parent())) {
             showRateChart(doc, ui, *frame);

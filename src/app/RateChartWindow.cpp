@@ -155,8 +155,7 @@ void RateChartWindow::redraw() {
     QString name = QString::fromStdString(fileStem(doc_.title()));
     setWindowTitle(QStringLiteral("レートグラフ - ") + name);
     clearChart();
-    RateSeries series =
-        rateSeriesOf(doc_.qsoList(), doc_.reportSettings().includeZeroHours != 0, ui_);
+    RateSeries series = rateSeriesOf(doc_.qsoList(), doc_.reportSettings().includeZeroHours != 0);
     if (series.hours.empty()) {
         chart_->setTitle(QStringLiteral("解析すべきデータがありません。"));
         return;

@@ -189,7 +189,7 @@ void RateChartTest::hourLabelsStayWholeAndDistinct() {
     chart->resize(260, 500);
     QTRY_VERIFY(chart->labelStep() > 1);
     QCOMPARE(chart->hourAxis()->categoriesLabels(),
-             hourLabels(rateSeriesOf(w.doc.qsoList(), true, w.ui).hours, chart->labelStep()));
+             hourLabels(rateSeriesOf(w.doc.qsoList(), true).hours, chart->labelStep()));
 }
 
 void RateChartTest::opensBesideTheMainWindowWithinTheScreen() {

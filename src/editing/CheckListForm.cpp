@@ -1,4 +1,4 @@
-#include "reports/CheckListForm.h"
+#include "editing/CheckListForm.h"
 
 #include <algorithm>
 #include <charconv>

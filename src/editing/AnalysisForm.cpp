@@ -1,4 +1,4 @@
-#include "reports/AnalysisForm.h"
+#include "editing/AnalysisForm.h"
 
 #include "platform/ProgramDirectory.h"
 

@@ -39,7 +39,7 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     registerEditingCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
     setUpBarToggles();
-    doc_.setStateListener([this] { onDocumentState(); });
+    doc_.setStateListener([this] { OnDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
     updateCaption();
     view_->OnUpdate();
@@ -86,7 +86,7 @@ void CMainFrame::setUpBarToggles() {
     connect(toolBar_, &QToolBar::visibilityChanged, toolBarEntry, &QAction::setChecked);
 }
 
-void CMainFrame::onDocumentState() {
+void CMainFrame::OnDocumentState() {
     // The reports go beside the log, or where the last log was for a log
     // that has no file yet.
     if (std::string folder = logFolder(doc_); !folder.empty()) {

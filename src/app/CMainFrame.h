@@ -34,7 +34,7 @@ class CMainFrame : public QMainWindow {
     void registerFrameCommands();
     void setUpBarToggles();
     // The title or the modified flag changed.
-    void onDocumentState();
+    void OnDocumentState();
     void updateCaption();
     QSize firstSize() const;
 

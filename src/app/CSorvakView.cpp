@@ -16,7 +16,9 @@
 #include "CommandSet.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
+#include "commands/ListCommands.h"
 #include "commands/LoadCommands.h"
+#include "commands/QsoEntryCommands.h"
 #include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
@@ -52,7 +54,8 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
       doc_(doc),
       ui_(ui),
       commands_(commands),
-      model_(new QsoTableModel(doc, this)) {
+      model_(new QsoTableModel(doc, this)),
+      selection_(*this) {
     setObjectName("qsoList");
     setModel(model_);
     setSelectionBehavior(SelectRows);
@@ -65,7 +68,7 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     setUpColumns();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::onColumnClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::OnColumnClick);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
         if (!fittingColumns_) {
             sizedByUser_.at(static_cast<size_t>(column)) = true;
@@ -148,11 +151,11 @@ int CSorvakView::widthShowingEveryColumn() const {
 }
 
 void CSorvakView::registerCommands() {
-    commands_.setHandler(Command::EditDelete, [this] { onDelete(); });
-    commands_.setHandler(Command::EditSelectAll, [this] { onSelectAll(); });
-    commands_.setHandler(Command::EditQso, [this] { onEditQso(); });
-    commands_.setHandler(Command::EditBulkChange, [this] { onBulkChange(); });
-    commands_.setHandler(Command::NewQso, [this] { onNewQso(); });
+    commands_.setHandler(Command::EditDelete, [this] { OnDelete(); });
+    commands_.setHandler(Command::EditSelectAll, [this] { OnSelectAll(); });
+    commands_.setHandler(Command::EditQso, [this] { OnEditQso(); });
+    commands_.setHandler(Command::EditBulkChange, [this] { OnBulkChange(); });
+    commands_.setHandler(Command::NewQso, [this] { OnNewQso(); });
 }
 
 void CSorvakView::OnUpdate() {
@@ -286,29 +289,22 @@ QModelIndex CSorvakView::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return QTableView::moveCursor(action, modifiers);
 }
 
-void CSorvakView::onDelete() {
-    if (!ui_.confirm("このデータを削除しますか?")) {
-        return;
-    }
-    WaitCursor wait(ui_);
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("削除したいQSO行の左端の番号を選択してください。");
-        return;
-    }
-    doc_.removeRows(rows);
-    doc_.setModified();
+void CSorvakView::OnDelete() {
+    sorvak::OnDelete(doc_, ui_, selection_);
+}
+
+void CSorvakView::showRowsDeleted(const std::vector<size_t>& rows) {
     // The focus goes to the row that followed the last deleted one; what is
     // left keeps its order.
     refresh(static_cast<int>(rows.back() + 1 - rows.size()), true);
 }
 
-void CSorvakView::onSelectAll() {
+void CSorvakView::OnSelectAll() {
     WaitCursor wait(ui_);
     selectAll();
 }
 
-void CSorvakView::onColumnClick(int column) {
+void CSorvakView::OnColumnClick(int column) {
     unsigned key = kQsoColumns.at(static_cast<size_t>(column)).sortKey;
     if (sortByColumnKey(doc_, ui_, key)) {
         OnUpdate();
@@ -322,68 +318,35 @@ void CSorvakView::onColumnClick(int column) {
 }
 
 void CSorvakView::editCursorRow(size_t row) {
-    if (editing_.editQso && editing_.editQso(row)) {
+    if (editQso(doc_, ui_, row)) {
         OnUpdate();
     }
 }
 
-void CSorvakView::onEditQso() {
-    if (!editing_.editQso) {
-        return;
-    }
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("編集したいQSO行の左端の番号を選択してください。");
-        return;
-    }
-    bool accepted = false;
-    for (size_t row : rows) {
-        accepted = editing_.editQso(row) || accepted;
-    }
-    if (accepted) {
+void CSorvakView::OnEditQso() {
+    if (sorvak::OnEditQso(doc_, ui_, selection_)) {
         OnUpdate();
     }
 }
 
-void CSorvakView::onBulkChange() {
-    if (!editing_.bulkChange) {
-        return;
-    }
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("編集したいQSO行の左端の番号を選択して範囲を指定してください。");
-        return;
-    }
-    if (editing_.bulkChange(rows)) {
+void CSorvakView::OnBulkChange() {
+    if (sorvak::OnBulkChange(doc_, ui_, selection_)) {
         OnUpdate();
     }
 }
 
-void CSorvakView::onNewQso() {
-    if (!editing_.enterNewQsos) {
-        return;
+void CSorvakView::OnNewQso() {
+    if (sorvak::OnNewQso(doc_, ui_, selection_, cursorRow(), newQsoMemory_)) {
+        OnUpdate();
     }
-    size_t position = doc_.count();
-    if (auto row = cursorRow()) {
-        Answer answer =
-            ui_.ask(Message{"データが選択されています。\nカーソル行に新規データを挿入しますか?\n\n"
-                            "\"いいえ\"を選択した場合は、データ最後尾に追加します。",
-                            Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-        if (answer == Answer::Cancel) {
-            return;
-        }
-        position = answer == Answer::Yes ? *row : position;
-    }
-    editing_.enterNewQsos(position);
-    OnUpdate();
 }
 
 void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     if (auto row = cursorRow()) {
         editCursorRow(*row);
-    } else if (editing_.enterNewQsos) {
-        editing_.enterNewQsos(doc_.count());
+    } else {
+        enterNewQsos(doc_, ui_, selection_, doc_.count(), newQsoMemory_);
         OnUpdate();
     }
 }
@@ -415,7 +378,7 @@ void CSorvakView::dragMoveEvent(QDragMoveEvent* event) {
 
 void CSorvakView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    onDropFiles(doc_, ui_, localFiles(*event->mimeData()));
+    OnDropFiles(doc_, ui_, localFiles(*event->mimeData()));
 }
 
 }  // namespace sorvak

@@ -6,7 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "QsoEditing.h"
+#include "ViewSelection.h"
+#include "commands/QsoEntryCommands.h"
 #include "model/QsoColumns.h"
 
 class QMenu;
@@ -27,8 +28,6 @@ class CSorvakView : public QTableView {
   public:
     CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget* parent = nullptr);
     ~CSorvakView() override;
-
-    void setEditing(QsoEditing editing) { editing_ = std::move(editing); }
 
     // Clears the selection and shows the document's rows; the focused row
     // stays where it was.
@@ -52,12 +51,15 @@ class CSorvakView : public QTableView {
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
-    void onDelete();
-    void onSelectAll();
-    void onEditQso();
-    void onBulkChange();
-    void onNewQso();
-    void onColumnClick(int column);
+    // After the rows (ascending) were deleted: the rows left, in their order.
+    void showRowsDeleted(const std::vector<size_t>& rows);
+
+    void OnDelete();
+    void OnSelectAll();
+    void OnEditQso();
+    void OnBulkChange();
+    void OnNewQso();
+    void OnColumnClick(int column);
 
   signals:
     // The number of rows or of selected rows may have changed.
@@ -92,7 +94,9 @@ class CSorvakView : public QTableView {
     Ui& ui_;
     CommandSet& commands_;
     QsoTableModel* model_;
-    QsoEditing editing_;
+    ViewSelection selection_;
+    // The values new-QSO entry carries over, for the whole run.
+    NewQsoMemory newQsoMemory_;
     std::array<bool, kQsoColumnCount> sizedByUser_{};
     bool fittingColumns_ = false;
     // The column whose header click gave the list its order, while it has it.

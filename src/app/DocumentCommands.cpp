@@ -17,11 +17,11 @@ namespace {
 
 void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> loads[] = {
-        {Command::FileNew, onFileNew},       {Command::FileOpen, onFileOpen},
-        {Command::FileMerge, onFileMerge},   {Command::FileAppend, onFileAppend},
-        {Command::ImportCcc, onImportCcc},   {Command::ImportCabrillo, onImportCabrillo},
-        {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, onImportContestData},
-        {Command::ImportAdif, onImportAdif},
+        {Command::FileNew, OnFileNew},       {Command::FileOpen, OnFileOpen},
+        {Command::FileMerge, OnFileMerge},   {Command::FileAppend, OnFileAppend},
+        {Command::ImportCcc, OnImportCcc},   {Command::ImportCabrillo, OnImportCabrillo},
+        {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, OnImportContestData},
+        {Command::ImportAdif, OnImportAdif},
     };
     for (const auto& [command, load] : loads) {
         commands.setHandler(command, [&doc, &ui, load] { load(doc, ui); });
@@ -49,11 +49,11 @@ void registerSorts(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
 
 void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> saves[] = {
-        {Command::FileSave, onFileSave},
-        {Command::FileSaveAs, onFileSaveAs},
-        {Command::ExportCabrillo, onExportCabrillo},
-        {Command::ListCabrillo, onExportCabrillo},
-        {Command::ExportJarl, onExportJarl},
+        {Command::FileSave, OnFileSave},
+        {Command::FileSaveAs, OnFileSaveAs},
+        {Command::ExportCabrillo, OnExportCabrillo},
+        {Command::ListCabrillo, OnExportCabrillo},
+        {Command::ExportJarl, OnExportJarl},
     };
     for (const auto& [command, save] : saves) {
         commands.setHandler(command, [&doc, &ui, save] { save(doc, ui); });

@@ -246,8 +246,8 @@ void QsoEditDialog::build() {
     order.push_back(useCurrentTime_);
     setTabOrder(order);
 
-    connect(band_, &QComboBox::currentTextChanged, this, [this] { follow(onBandChanged); });
-    connect(mode_, &QComboBox::currentTextChanged, this, [this] { follow(onModeChanged); });
+    connect(band_, &QComboBox::currentTextChanged, this, [this] { follow(OnBandChanged); });
+    connect(mode_, &QComboBox::currentTextChanged, this, [this] { follow(OnModeChanged); });
 }
 
 void QsoEditDialog::setTabOrder(const std::vector<QWidget*>& order) {

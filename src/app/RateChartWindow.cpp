@@ -120,7 +120,7 @@ RateChartWindow::RateChartWindow(const CSorvakDoc& doc, Ui& ui, QWidget* parent)
 
     auto* save = new QPushButton(QStringLiteral("PNGで保存(&S)..."), this);
     save->setObjectName("savePng");
-    connect(save, &QPushButton::clicked, this, &RateChartWindow::onSave);
+    connect(save, &QPushButton::clicked, this, &RateChartWindow::OnSave);
     auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -227,7 +227,7 @@ void RateChartWindow::labelHours() {
     hourAxis_->setRange(-0.5, static_cast<qreal>(hours_.size()) - 0.5);
 }
 
-void RateChartWindow::onSave() {
+void RateChartWindow::OnSave() {
     FileDialog dialog;
     dialog.title = "レートグラフの保存";
     dialog.filter = "PNGﾌｧｲﾙ (*.png)|*.png||";

@@ -15,6 +15,7 @@ class ViewSelection : public ListSelection {
     void selectRows(const std::vector<size_t>& rows) override;
     void selectOnly(size_t row) override;
     void refresh() override;
+    void showRowsDeleted(const std::vector<size_t>& rows) override;
 
   private:
     CSorvakView& view_;

@@ -30,7 +30,7 @@ void loadChosenFile(CSorvakDoc& doc, Ui& ui, const std::string& title, std::stri
 
 }  // namespace
 
-void onFileNew(CSorvakDoc& doc, Ui& ui) {
+void OnFileNew(CSorvakDoc& doc, Ui& ui) {
     if (!doc.empty()) {
         Answer answer = ui.ask(Message{"既存データは失われます。続けますか?", Buttons::YesNoCancel,
                                        Icon::Exclamation, Answer::No});
@@ -43,20 +43,20 @@ void onFileNew(CSorvakDoc& doc, Ui& ui) {
     doc.updateAllViews();
 }
 
-void onFileOpen(CSorvakDoc& doc, Ui& ui) {
+void OnFileOpen(CSorvakDoc& doc, Ui& ui) {
     loadChosenFile(doc, ui, "ファイルのロード", logOpenFilter(), LoadMode::Load);
 }
 
-void onFileAppend(CSorvakDoc& doc, Ui& ui) {
+void OnFileAppend(CSorvakDoc& doc, Ui& ui) {
     loadChosenFile(doc, ui, "ファイルのアペンド", logOpenFilter(), LoadMode::Append);
 }
 
-void onImportCcc(CSorvakDoc& doc, Ui& ui) {
+void OnImportCcc(CSorvakDoc& doc, Ui& ui) {
     loadChosenFile(doc, ui, "CCC TXT Fileの読み込み",
                    "CCC File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||", LoadMode::Load);
 }
 
-void onImportCabrillo(CSorvakDoc& doc, Ui& ui) {
+void OnImportCabrillo(CSorvakDoc& doc, Ui& ui) {
     loadChosenFile(doc, ui, "キャブリロフォーマットファイルの読み込み",
                    "キャブリロフォーマットファイル (*.CBR)|*.CBR|すべてのファイル (*.*)|*.*||",
                    LoadMode::Load);
@@ -67,7 +67,7 @@ void onImportN1mm(CSorvakDoc& doc, Ui& ui) {
                    "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||", LoadMode::Load);
 }
 
-void onImportAdif(CSorvakDoc& doc, Ui& ui) {
+void OnImportAdif(CSorvakDoc& doc, Ui& ui) {
     // The pattern takes both letter cases; the label shows the usual lower-case names.
     loadChosenFile(doc, ui, "ADIFﾌｧｲﾙの読み込み",
                    "ADIFﾌｧｲﾙ (*.adi;*.adx)|*.adi;*.adx;*.ADI;*.ADX|すべてのファイル (*.*)|*.*||",
@@ -115,7 +115,7 @@ std::optional<LoadResult> mergeFile(CSorvakDoc& doc, Ui& ui, const std::string& 
     return mergePrepared(doc, ui, path, countBefore);
 }
 
-void onFileMerge(CSorvakDoc& doc, Ui& ui) {
+void OnFileMerge(CSorvakDoc& doc, Ui& ui) {
     size_t countBefore = doc.count();
     if (!prepareMerge(doc, ui)) {
         return;
@@ -125,7 +125,7 @@ void onFileMerge(CSorvakDoc& doc, Ui& ui) {
     }
 }
 
-void onImportContestData(CSorvakDoc& doc, Ui& ui) {
+void OnImportContestData(CSorvakDoc& doc, Ui& ui) {
     auto path =
         askLogFile(doc, ui, "コンテストデータのインポート", kindFilterEntry(KIND_QGB) + "|");
     if (!path) {
@@ -148,7 +148,7 @@ void onImportContestData(CSorvakDoc& doc, Ui& ui) {
     doc.rawHeader() = header;
 }
 
-void onDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths) {
+void OnDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths) {
     if (paths.size() > 1) {
         ui.tell("複数ファイルは読み込めません。");
         return;

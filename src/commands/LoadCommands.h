@@ -13,16 +13,16 @@ class Ui;
 
 // The document's commands that fill it from files. Each talks only through
 // the Ui and refreshes the views when it changed the document.
-void onFileNew(CSorvakDoc& doc, Ui& ui);
-void onFileOpen(CSorvakDoc& doc, Ui& ui);
-void onFileAppend(CSorvakDoc& doc, Ui& ui);
-void onFileMerge(CSorvakDoc& doc, Ui& ui);
-void onImportCcc(CSorvakDoc& doc, Ui& ui);
-void onImportCabrillo(CSorvakDoc& doc, Ui& ui);
+void OnFileNew(CSorvakDoc& doc, Ui& ui);
+void OnFileOpen(CSorvakDoc& doc, Ui& ui);
+void OnFileAppend(CSorvakDoc& doc, Ui& ui);
+void OnFileMerge(CSorvakDoc& doc, Ui& ui);
+void OnImportCcc(CSorvakDoc& doc, Ui& ui);
+void OnImportCabrillo(CSorvakDoc& doc, Ui& ui);
 void onImportN1mm(CSorvakDoc& doc, Ui& ui);
-void onImportAdif(CSorvakDoc& doc, Ui& ui);
-void onImportContestData(CSorvakDoc& doc, Ui& ui);
-void onDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths);
+void OnImportAdif(CSorvakDoc& doc, Ui& ui);
+void OnImportContestData(CSorvakDoc& doc, Ui& ui);
+void OnDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths);
 
 // The merge command with its file already chosen; what came of the load,
 // or nothing when the user cancelled or the file cannot be opened.

@@ -126,7 +126,7 @@ bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind) {
     return true;
 }
 
-void onFileSave(CSorvakDoc& doc, Ui& ui) {
+void OnFileSave(CSorvakDoc& doc, Ui& ui) {
     if (!hasData(doc, ui) || !mayWrite(doc, ui, doc.title())) {
         return;
     }
@@ -139,7 +139,7 @@ void onFileSave(CSorvakDoc& doc, Ui& ui) {
     }
 }
 
-void onFileSaveAs(CSorvakDoc& doc, Ui& ui) {
+void OnFileSaveAs(CSorvakDoc& doc, Ui& ui) {
     if (!hasData(doc, ui)) {
         return;
     }
@@ -202,7 +202,7 @@ bool acceptCabrilloHeader(const CabrilloHeader& header, int version, Ui& ui) {
     return ui.ask(question) == Answer::Yes;
 }
 
-void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
+void OnExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     CabrilloHeaderForm form = CabrilloHeaderForm::prefilledFrom(doc);
     do {
         if (!ui.runDialog(form)) {
@@ -213,7 +213,7 @@ void onExportCabrillo(CSorvakDoc& doc, Ui& ui) {
     exportLog(doc, ui, KIND_CABRILLO);
 }
 
-void onExportJarl(CSorvakDoc& doc, Ui& ui) {
+void OnExportJarl(CSorvakDoc& doc, Ui& ui) {
     JarlLogForm form = JarlLogForm::prefilledFrom(doc, localClockNow());
     if (ui.runDialog(form)) {
         form.apply(doc);

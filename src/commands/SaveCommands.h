@@ -12,9 +12,9 @@ class Ui;
 struct CabrilloHeader;
 
 // "上書き保存(&S)": writes the log over the file it came from.
-void onFileSave(CSorvakDoc& doc, Ui& ui);
+void OnFileSave(CSorvakDoc& doc, Ui& ui);
 // "名前を付けて保存(&A)...": writes the log under a chosen name, which becomes the title.
-void onFileSaveAs(CSorvakDoc& doc, Ui& ui);
+void OnFileSaveAs(CSorvakDoc& doc, Ui& ui);
 // Asked before a close, new or open; true when that may go on.
 bool saveModified(CSorvakDoc& doc, Ui& ui);
 // One export menu item: asks for a file and writes the log in `kind`'s
@@ -22,12 +22,12 @@ bool saveModified(CSorvakDoc& doc, Ui& ui);
 // when that file is the log's own (the title's) in its own format.
 bool exportLog(CSorvakDoc& doc, Ui& ui, FileKind kind);
 // "Cabrilloフォーマットファイル(&C)": the header dialog, then the export.
-void onExportCabrillo(CSorvakDoc& doc, Ui& ui);
+void OnExportCabrillo(CSorvakDoc& doc, Ui& ui);
 // Before a Cabrillo header with values that are not ASCII is written: asks
 // whether to write it all the same; true when it may be written.
 bool acceptCabrilloHeader(const CabrilloHeader& header, int version, Ui& ui);
 // "JARL電子ログ(&J)...": the JARL electronic log dialog, then the export.
-void onExportJarl(CSorvakDoc& doc, Ui& ui);
+void OnExportJarl(CSorvakDoc& doc, Ui& ui);
 
 // The last step of every save and export: writes the log in `kind`'s format
 // over `path` without ever leaving it half-written (after telling what the

@@ -100,7 +100,8 @@ void BulkChangeForm::change(QsoRecord& r) const {
     }
 }
 
-bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) const {
+std::optional<std::string> BulkChangeForm::apply(CSorvakDoc& doc,
+                                                 const std::vector<size_t>& rows) const {
     bool anyRow = false;
     for (size_t row : rows) {
         anyRow = anyRow || meetsConditions(doc.at(row));
@@ -109,16 +110,13 @@ bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& r
     // never leaves half the rows changed for a later OK to change again.
     if (anyRow) {
         if (changeBand && bandCodeOf(storedText(band)) < 0) {
-            ui.tell("ﾊﾞﾝﾄﾞ " + band + " は不正です。");
-            return false;
+            return "ﾊﾞﾝﾄﾞ " + band + " は不正です。";
         }
         if (changeMode && modeCodeOf(storedText(mode)) < 0) {
-            ui.tell("ﾓｰﾄﾞ " + mode + " は不正です。");
-            return false;
+            return "ﾓｰﾄﾞ " + mode + " は不正です。";
         }
         if (changePower && (power.empty() || powerCodeOf(power[0]) < 0)) {
-            ui.tell("ﾊﾟﾜｰ " + power + " は不正です。");
-            return false;
+            return "ﾊﾟﾜｰ " + power + " は不正です。";
         }
     }
     for (size_t row : rows) {
@@ -126,27 +124,7 @@ bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& r
             change(doc.at(row));
         }
     }
-    return true;
-}
-
-bool bulkChange(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) {
-    if (rows.empty()) {
-        return false;
-    }
-    BulkChangeForm form = BulkChangeForm::prefilledFrom(doc.at(rows.front()));
-    bool accepted = false;
-    while (ui.runDialog(form)) {
-        if (auto failure = form.check()) {
-            ui.tell(failure->message);
-            continue;
-        }
-        accepted = true;
-        doc.setModified();
-        if (form.apply(doc, ui, rows)) {
-            break;
-        }
-    }
-    return accepted;
+    return std::nullopt;
 }
 
 }  // namespace sorvak

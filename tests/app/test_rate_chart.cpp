@@ -150,7 +150,7 @@ void RateChartTest::savesThePictureOrSaysItCouldNot() {
 
     std::string nowhere = dir.filePath("missing/rate.png").toStdString();
     w.ui.paths.push_back(nowhere);
-    chart->onSave();
+    chart->OnSave();
     QCOMPARE(w.ui.messageTexts(),
              (std::vector<std::string>{"ﾌｧｲﾙに書き込めませんでした。\n" + nowhere}));
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));

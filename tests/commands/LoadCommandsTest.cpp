@@ -55,7 +55,7 @@ class LoadCommands : public ::testing::Test {
 TEST_F(LoadCommands, OpenShowsTheLogDialogAndLoads) {
     std::string path = logFile("a.qgb", {"JA1AA", "JA1BB"});
     ui.paths.push_back(path);
-    onFileOpen(doc, ui);
+    OnFileOpen(doc, ui);
     ASSERT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(ui.events[0].kind, Kind::OpenFile);
     EXPECT_EQ(ui.events[0].dialog.title, "ファイルのロード");
@@ -80,27 +80,27 @@ TEST_F(LoadCommands, OpenOverALogAsksAndOnlyYesReplacesIt) {
         ui.events.clear();
         ui.paths.push_back(path);
         ui.answers.push_back(answer);
-        onFileOpen(doc, ui);
+        OnFileOpen(doc, ui);
         expectQuestion(1, kReplaceQuestion, Buttons::YesNoCancel, Icon::Exclamation, Answer::No);
         EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"OLD"});
         EXPECT_EQ(doc.title(), "old.qgb");
     }
     ui.paths.push_back(path);
     ui.answers.push_back(Answer::Yes);
-    onFileOpen(doc, ui);
+    OnFileOpen(doc, ui);
     EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"JA1AA"});
 }
 
 TEST_F(LoadCommands, CancelledDialogAndUnopenableFilesDoNothing) {
     test::addCalls(doc, {"OLD"});
-    onFileOpen(doc, ui);  // no path scripted: cancelled
+    OnFileOpen(doc, ui);  // no path scripted: cancelled
     EXPECT_EQ(ui.events.size(), 1u);
     ui.paths.push_back(dir.file("missing.qgb"));
     ui.answers.push_back(Answer::Yes);
-    onFileOpen(doc, ui);
+    OnFileOpen(doc, ui);
     ui.paths.push_back(dir.path());  // a folder is no log
     ui.answers.push_back(Answer::Yes);
-    onFileOpen(doc, ui);
+    OnFileOpen(doc, ui);
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kReplaceQuestion, kReplaceQuestion}));
     EXPECT_EQ(test::callSigns(doc), std::vector<std::string>{"OLD"});
     EXPECT_FALSE(doc.isModified());
@@ -131,13 +131,13 @@ TEST_F(LoadCommands, AFileWithoutAReaderLeavesTheLogAsItWas) {
             asked.paths.push_back(path);
             switch (mode) {
                 case LoadMode::Load:
-                    onFileOpen(mine, asked);
+                    OnFileOpen(mine, asked);
                     break;
                 case LoadMode::Append:
-                    onFileAppend(mine, asked);
+                    OnFileAppend(mine, asked);
                     break;
                 case LoadMode::Merge:
-                    onFileMerge(mine, asked);
+                    OnFileMerge(mine, asked);
                     break;
             }
             std::vector<std::string> expected;
@@ -173,7 +173,7 @@ TEST_F(LoadCommands, AFileThatCannotBeReadIsNamed) {
     ui.answers.push_back(Answer::Yes);
     FileLoad(doc, ui, path, LoadMode::Load);
     ui.paths.push_back(path);
-    onImportContestData(doc, ui);
+    OnImportContestData(doc, ui);
     openFileForReading = real;
     const std::string said = "ﾌｧｲﾙを読み込めませんでした。\n" + path;
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kReplaceQuestion, said, said}));
@@ -297,7 +297,7 @@ TEST_F(LoadCommands, AppendAddsEveryQsoAndSetsModified) {
     test::addCalls(doc, {"JA1AA"});
     std::string path = logFile("b.qgb", {"JA1AA", "JA1BB"}, "JA9XXX");
     ui.paths.push_back(path);
-    onFileAppend(doc, ui);
+    OnFileAppend(doc, ui);
     EXPECT_EQ(ui.events[0].dialog.title, "ファイルのアペンド");
     EXPECT_EQ(ui.events.size(), 1u);  // no question
     EXPECT_EQ(test::callSigns(doc), (std::vector<std::string>{"JA1AA", "JA1AA", "JA1BB"}));
@@ -306,7 +306,7 @@ TEST_F(LoadCommands, AppendAddsEveryQsoAndSetsModified) {
     EXPECT_TRUE(doc.isModified());
     ui.paths.push_back(dir.write("empty.qgb", writeBinaryLog(CSorvakDoc{})));
     doc.setModified(false);
-    onFileAppend(doc, ui);
+    OnFileAppend(doc, ui);
     EXPECT_TRUE(doc.isModified());
 }
 
@@ -315,7 +315,7 @@ TEST_F(LoadCommands, MergeSortsAddsOnlyNewQsosAndCounts) {
     test::addCalls(doc, {"JA1BB", "JA1CC", "JA1AA"});
     doc.at(1).setTime(test::qso("", 0)->time());  // the same QSO as the file's first
     ui.paths.push_back(path);
-    onFileMerge(doc, ui);
+    OnFileMerge(doc, ui);
     expectQuestion(0, "前処理のためデータをソートします。\nよろしいですか?", Buttons::OkCancel,
                    Icon::Exclamation, Answer::Ok);
     EXPECT_EQ(ui.events[1].dialog.title, "ファイルのマージﾞ");
@@ -327,14 +327,14 @@ TEST_F(LoadCommands, MergeSortsAddsOnlyNewQsosAndCounts) {
 
     ui.events.clear();
     ui.paths.push_back(path);
-    onFileMerge(doc, ui);
+    OnFileMerge(doc, ui);
     EXPECT_EQ(ui.messageTexts().back(), "0個のQSOデータをマージしました。");
 }
 
 TEST_F(LoadCommands, MergeCancelledAtTheSortQuestion) {
     test::addCalls(doc, {"B", "A"});
     ui.answers.push_back(Answer::Cancel);
-    onFileMerge(doc, ui);
+    OnFileMerge(doc, ui);
     EXPECT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(test::callSigns(doc), (std::vector<std::string>{"B", "A"}));
     EXPECT_FALSE(doc.isModified());
@@ -344,7 +344,7 @@ TEST_F(LoadCommands, MergeIntoOneQsoNeitherAsksNorSorts) {
     test::addCalls(doc, {"JA1ZZ"});
     doc.at(0).setTime(test::qso("", 50)->time());
     ui.paths.push_back(logFile("m.qgb", {"JA1AA"}));
-    onFileMerge(doc, ui);
+    OnFileMerge(doc, ui);
     EXPECT_EQ(ui.events[0].kind, Kind::OpenFile);
     EXPECT_EQ(test::callSigns(doc), (std::vector<std::string>{"JA1ZZ", "JA1AA"}));
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"1個のQSOデータをマージしました。"});
@@ -355,12 +355,12 @@ TEST_F(LoadCommands, MergeDropsDuplicatesWithinTheFileToo) {
     source.add(test::qso("JA1AA", 3));
     source.add(test::qso("JA1AA", 3));
     ui.paths.push_back(dir.write("dup.qgb", writeBinaryLog(source)));
-    onFileMerge(doc, ui);
+    OnFileMerge(doc, ui);
     EXPECT_EQ(doc.count(), 1u);
 }
 
 TEST_F(LoadCommands, NewAsksOnlyWithQsosAndKeepsTheModifiedFlag) {
-    onFileNew(doc, ui);
+    OnFileNew(doc, ui);
     EXPECT_TRUE(ui.events.empty());
     EXPECT_EQ(updates, 1);
 
@@ -369,12 +369,12 @@ TEST_F(LoadCommands, NewAsksOnlyWithQsosAndKeepsTheModifiedFlag) {
     doc.contest().stationCall = "JA1ZZZ";
     doc.setModified(true);
     ui.answers.push_back(Answer::No);
-    onFileNew(doc, ui);
+    OnFileNew(doc, ui);
     expectQuestion(0, kReplaceQuestion, Buttons::YesNoCancel, Icon::Exclamation, Answer::No);
     EXPECT_EQ(doc.count(), 1u);
 
     ui.answers.push_back(Answer::Yes);
-    onFileNew(doc, ui);
+    OnFileNew(doc, ui);
     EXPECT_TRUE(doc.empty());
     EXPECT_EQ(doc.title(), "SORVAK");
     EXPECT_EQ(doc.contest().stationCall, "");
@@ -389,13 +389,13 @@ TEST_F(LoadCommands, ImportsDifferOnlyInTheirDialogs) {
         const char* filter;
     };
     const Import imports[] = {
-        {onImportCcc, "CCC TXT Fileの読み込み",
+        {OnImportCcc, "CCC TXT Fileの読み込み",
          "CCC File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||"},
-        {onImportCabrillo, "キャブリロフォーマットファイルの読み込み",
+        {OnImportCabrillo, "キャブリロフォーマットファイルの読み込み",
          "キャブリロフォーマットファイル (*.CBR)|*.CBR|すべてのファイル (*.*)|*.*||"},
         {onImportN1mm, "N1MM Logger Generic Log Fileの読み込み",
          "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||"},
-        {onImportAdif, "ADIFﾌｧｲﾙの読み込み",
+        {OnImportAdif, "ADIFﾌｧｲﾙの読み込み",
          "ADIFﾌｧｲﾙ (*.adi;*.adx)|*.adi;*.adx;*.ADI;*.ADX|すべてのファイル (*.*)|*.*||"},
     };
     for (const auto& import : imports) {
@@ -418,7 +418,7 @@ TEST_F(LoadCommands, ContestDataImport) {
     test::addCalls(doc, {"KEEP"});
     doc.setTitle("mine.qgb");
     ui.paths.push_back(dir.write("c.qgb", bytes));
-    onImportContestData(doc, ui);
+    OnImportContestData(doc, ui);
     EXPECT_EQ(ui.events[0].dialog.title, "コンテストデータのインポート");
     EXPECT_EQ(ui.events[0].dialog.filter, "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ (*.QGB)|*.QGB||");
     EXPECT_EQ(doc.contest().stationCall, "JA1ZZZ");
@@ -435,8 +435,8 @@ TEST_F(LoadCommands, ContestDataImportRefusesServerLogsAndShortFiles) {
     source.contest() = ContestInfo{2.0, 1, 4, "JA1ZZZ", "QServer"};
     ui.paths.push_back(dir.write("s.qgb", writeBinaryLog(source)));
     ui.paths.push_back(dir.write("short.qgb", std::string(100, 'x')));
-    onImportContestData(doc, ui);
-    onImportContestData(doc, ui);
+    OnImportContestData(doc, ui);
+    OnImportContestData(doc, ui);
     EXPECT_EQ(ui.messageTexts(),
               (std::vector<std::string>{"このファイルのコンテストデータは使えません。",
                                         "このファイルのコンテストデータは使えません。"}));
@@ -450,9 +450,9 @@ TEST_F(LoadCommands, LogDialogsStartInTheFolderOfTheLog) {
         CSorvakDoc titled;
         titled.setTitle(title);
         ScriptedUi asked;
-        onFileOpen(titled, asked);
-        onFileAppend(titled, asked);
-        onImportCabrillo(titled, asked);
+        OnFileOpen(titled, asked);
+        OnFileAppend(titled, asked);
+        OnImportCabrillo(titled, asked);
         test::addCalls(titled, {"JA1AA"});
         exportLog(titled, asked, KIND_SUPERCHECK);
         for (const auto& event : asked.events) {
@@ -463,10 +463,10 @@ TEST_F(LoadCommands, LogDialogsStartInTheFolderOfTheLog) {
 
 TEST_F(LoadCommands, DroppedFiles) {
     std::string path = logFile("d.qgb", {"JA1AA"});
-    onDropFiles(doc, ui, {path, path});
+    OnDropFiles(doc, ui, {path, path});
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"複数ファイルは読み込めません。"});
     EXPECT_TRUE(doc.empty());
-    onDropFiles(doc, ui, {path});
+    OnDropFiles(doc, ui, {path});
     EXPECT_EQ(doc.count(), 1u);
     EXPECT_EQ(doc.title(), path);
 }

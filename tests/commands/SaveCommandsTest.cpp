@@ -89,7 +89,7 @@ class SaveCommands : public ::testing::Test {
 TEST_F(SaveCommands, AnUntitledLogIsOfferedAsSorvakQgb) {
     std::string out = dir.file("SORVAK.QGB");
     ui.paths.push_back(out);
-    onFileSave(doc, ui);
+    OnFileSave(doc, ui);
     EXPECT_EQ(conversation(ui), (std::vector<std::string>{binaryDialog("SORVAK.QGB"), kOneCut,
                                                           tell(kRecalculate, Icon::Information)}));
     EXPECT_EQ(test::readFile(out), writeBinaryLog(doc));
@@ -97,7 +97,7 @@ TEST_F(SaveCommands, AnUntitledLogIsOfferedAsSorvakQgb) {
     EXPECT_EQ(doc.title(), "SORVAK");
 
     ScriptedUi saveAs;
-    onFileSaveAs(doc, saveAs);
+    OnFileSaveAs(doc, saveAs);
     EXPECT_EQ(conversation(saveAs), std::vector<std::string>{binaryDialog("SORVAK.QGB")});
 }
 
@@ -106,7 +106,7 @@ TEST_F(SaveCommands, SaveWritesTheFormatOfTheTitlesEnding) {
                               std::pair{"log.qgb", KIND_QGB}}) {
         std::string path = titledFile(name);
         doc.setModified(false);
-        onFileSave(doc, ui);
+        OnFileSave(doc, ui);
         EXPECT_EQ(test::readFile(path), writeLogFile(doc, kind).value()) << name;
     }
     EXPECT_EQ(conversation(ui), std::vector<std::string>{kOneCut});
@@ -114,8 +114,8 @@ TEST_F(SaveCommands, SaveWritesTheFormatOfTheTitlesEnding) {
 
 TEST_F(SaveCommands, ALogFromAFileNoWriterMakesIsOfferedAsBinary) {
     std::string cabrillo = titledFile("contest.cbr", "START-OF-LOG: 3.0\r\n");
-    onFileSave(doc, ui);
-    onFileSaveAs(doc, ui);
+    OnFileSave(doc, ui);
+    OnFileSaveAs(doc, ui);
     std::string proposed = dir.file("contest.QGB");
     EXPECT_EQ(conversation(ui),
               (std::vector<std::string>{binaryDialog(proposed), binaryDialog(proposed)}));
@@ -141,8 +141,8 @@ TEST_F(SaveCommands, SaveWritesTheFormatTheLogWasReadAs) {
         foreign.setModified(true);
         std::string proposed = path.substr(0, path.size() - 3) + "QGB";
         asked.paths = {proposed};
-        onFileSave(foreign, asked);
-        onFileSaveAs(foreign, asked);
+        OnFileSave(foreign, asked);
+        OnFileSaveAs(foreign, asked);
         EXPECT_EQ(
             conversation(asked),
             (std::vector<std::string>{binaryDialog(proposed), tell(kRecalculate, Icon::Information),
@@ -160,7 +160,7 @@ TEST_F(SaveCommands, SaveWritesTheFormatTheLogWasReadAs) {
     ScriptedUi quiet;
     ASSERT_EQ(FileLoad(loaded, quiet, binary, LoadMode::Load)->kind, KIND_QGB);
     loaded.add(test::qso("JA1NEW"));
-    onFileSave(loaded, quiet);
+    OnFileSave(loaded, quiet);
     EXPECT_EQ(test::readFile(binary), writeBinaryLog(loaded));
 }
 
@@ -168,7 +168,7 @@ TEST_F(SaveCommands, SaveAsKeepsTheCurrentFormatForAnotherEnding) {
     titledFile("log.qgb");
     std::string out = dir.file("copy.xyz");
     ui.paths.push_back(out);
-    onFileSaveAs(doc, ui);
+    OnFileSaveAs(doc, ui);
     EXPECT_EQ(conversation(ui),
               (std::vector<std::string>{"save|ファイルを名前を付けて保存|" + kSaveAsFilter + "|" +
                                             dir.file("log") + "|QGB|ask",
@@ -182,7 +182,7 @@ TEST_F(SaveCommands, SaveAsTakesTheFormatOfTheChosenEnding) {
     titledFile("log.all");
     std::string out = dir.file("dos.TXT");
     ui.paths.push_back(out);
-    onFileSaveAs(doc, ui);
+    OnFileSaveAs(doc, ui);
     EXPECT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(ui.events[0].dialog.defaultExtension, "ALL");
     EXPECT_EQ(test::readFile(out), writeLogFile(doc, KIND_DOS_TXT).value());
@@ -190,7 +190,7 @@ TEST_F(SaveCommands, SaveAsTakesTheFormatOfTheChosenEnding) {
 
     ui.paths.push_back(dir.file("nodot"));
     doc.setModified(true);
-    onFileSaveAs(doc, ui);
+    OnFileSaveAs(doc, ui);
     EXPECT_FALSE(std::filesystem::exists(dir.file("nodot")));
     EXPECT_TRUE(doc.isModified());
 }
@@ -236,9 +236,9 @@ TEST_F(SaveCommands, TheReadOnlyFileIsNeverWritten) {
     std::string path = titledFile("log.qgb");
     std::string upper = dir.path() + "/LOG.QGB";
     doc.setReadOnlyPath(upper);
-    onFileSave(doc, ui);
+    OnFileSave(doc, ui);
     ui.paths.push_back(path);
-    onFileSaveAs(doc, ui);
+    OnFileSaveAs(doc, ui);
     ui.paths.push_back(upper);
     EXPECT_FALSE(exportLog(doc, ui, KIND_QGB));
     std::vector<std::string> said = ui.messageTexts();
@@ -268,8 +268,8 @@ TEST_F(SaveCommands, TheReadOnlyFileIsKnownByAnyOfItsNames) {
 
 TEST_F(SaveCommands, AnEmptyLogIsNotWritten) {
     CSorvakDoc empty;
-    for (auto command : {std::function<void()>([&] { onFileSave(empty, ui); }),
-                         std::function<void()>([&] { onFileSaveAs(empty, ui); }),
+    for (auto command : {std::function<void()>([&] { OnFileSave(empty, ui); }),
+                         std::function<void()>([&] { OnFileSaveAs(empty, ui); }),
                          std::function<void()>([&] { exportLog(empty, ui, KIND_SUPERCHECK); })}) {
         command();
     }
@@ -307,7 +307,7 @@ TEST_F(SaveCommands, OnlyTheLogsOwnFileClearsTheFlagAndExportsKeepTheTitle) {
 
     // An unmodified log saved as binary needs no recalculation.
     ScriptedUi quiet;
-    onFileSave(doc, quiet);
+    OnFileSave(doc, quiet);
     EXPECT_EQ(conversation(quiet), std::vector<std::string>{kOneCut});
     EXPECT_EQ(test::readFile(path), writeBinaryLog(doc));
 }
@@ -344,7 +344,7 @@ TEST_F(SaveCommands, ATargetThatCannotBeMadeIsReportedAndKeepsTheFlag) {
     std::string all = dir.file("folder.all");
     std::filesystem::create_directory(all);
     doc.setTitle(all);
-    onFileSave(doc, ui);
+    OnFileSave(doc, ui);
     EXPECT_EQ(conversation(ui), std::vector<std::string>{writeFailed(all)});
     EXPECT_EQ(doc.title(), all);
 }
@@ -352,7 +352,7 @@ TEST_F(SaveCommands, ATargetThatCannotBeMadeIsReportedAndKeepsTheFlag) {
 TEST_F(SaveCommands, AFullDiskIsReportedAndTheOldFileStays) {
     std::string path = titledFile("log.qgb", "old log");
     EXPECT_TRUE(test::holdsOnAFullDisk(512, [&] {
-        onFileSave(doc, ui);
+        OnFileSave(doc, ui);
         return conversation(ui) == std::vector<std::string>{writeFailed(path)} && doc.isModified();
     }));
     EXPECT_EQ(test::readFile(path), "old log");
@@ -418,7 +418,7 @@ TEST_F(SaveCommands, SaveModifiedYesRunsTheExportOfTheTitlesFormatAndGoesOnOnlyO
 TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
     doc.contest().contestName = "ALLJA1";
     doc.contest().stationCall = "JA1ZZZ";
-    onExportCabrillo(doc, ui);
+    OnExportCabrillo(doc, ui);
     EXPECT_EQ(conversation(ui), std::vector<std::string>{"dialog"});
     EXPECT_EQ(doc.cabrilloHeader().contest, "");
 
@@ -435,7 +435,7 @@ TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
     };
     std::string out = dir.file("log.CBR");
     accepted.paths.push_back(out);
-    onExportCabrillo(doc, accepted);
+    OnExportCabrillo(doc, accepted);
     EXPECT_EQ(
         conversation(accepted)[1],
         "save|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙのｾｰﾌﾞ|Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ (*.CBR)|*.CBR|||SORVAK.CBR|CBR|ask");
@@ -448,7 +448,7 @@ TEST_F(SaveCommands, CabrilloExportRunsTheHeaderDialogFirst) {
     ScriptedUi refused;
     refused.dialogHandler = accepted.dialogHandler;
     empty.contest() = doc.contest();
-    onExportCabrillo(empty, refused);
+    OnExportCabrillo(empty, refused);
     EXPECT_EQ(conversation(refused), (std::vector<std::string>{"dialog", tell(kNoData)}));
     EXPECT_EQ(empty.cabrilloHeader().name, "Taro");
 }
@@ -480,7 +480,7 @@ TEST_F(SaveCommands, TheCabrilloExportWarnsOfKanjiAndIncompleteLinesAndWrites) {
     doc.at(1).setCallSign("");
     std::string out = dir.file("log.CBR");
     ui.paths.push_back(out);
-    onExportCabrillo(doc, ui);
+    OnExportCabrillo(doc, ui);
     const std::string question =
         "message|%s にASCII以外の文字があります。\n"
         "ｺﾝﾃｽﾄの受付で受け付けられないことがあります。\nこのまま書き出しますか?\n"

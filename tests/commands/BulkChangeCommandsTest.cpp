@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "commands/ListCommands.h"
 #include "editing/BulkChangeForm.h"
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace sorvak {
@@ -27,5 +28,15 @@ bool editQso(CSorvakDoc& doc, Ui& ui, size_t row);
 // when the dialog is cancelled.
 void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
                   NewQsoMemory& memory);
+
+// "QSO行編集(&Q)...": edits each selected QSO in turn; a list without a
+// selection is told. True when a dialog was accepted.
+bool OnEditQso(CSorvakDoc& doc, Ui& ui, const ListSelection& list);
+
+// "新規QSO(&N)...": enters new QSOs at the end of the log, or, when the user
+// wants it, before the cursor row (the focused row, when it is selected).
+// False when the user cancelled the question of where.
+bool OnNewQso(CSorvakDoc& doc, Ui& ui, ListSelection& list, std::optional<size_t> cursorRow,
+              NewQsoMemory& memory);
 
 }  // namespace sorvak

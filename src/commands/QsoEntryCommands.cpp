@@ -1,4 +1,4 @@
-#include "editing/QsoEntry.h"
+#include "commands/QsoEntryCommands.h"
 
 #include <algorithm>
 
@@ -80,6 +80,36 @@ void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
         memory.operatorName = form.operatorName;
         memory.power = form.power;
     }
+}
+
+bool OnEditQso(CSorvakDoc& doc, Ui& ui, const ListSelection& list) {
+    std::vector<size_t> rows = list.selectedRows();
+    if (rows.empty()) {
+        ui.tell("編集したいQSO行の左端の番号を選択してください。");
+        return false;
+    }
+    bool accepted = false;
+    for (size_t row : rows) {
+        accepted = editQso(doc, ui, row) || accepted;
+    }
+    return accepted;
+}
+
+bool OnNewQso(CSorvakDoc& doc, Ui& ui, ListSelection& list, std::optional<size_t> cursorRow,
+              NewQsoMemory& memory) {
+    size_t position = doc.count();
+    if (cursorRow) {
+        Answer answer =
+            ui.ask(Message{"データが選択されています。\nカーソル行に新規データを挿入しますか?\n\n"
+                           "\"いいえ\"を選択した場合は、データ最後尾に追加します。",
+                           Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+        if (answer == Answer::Cancel) {
+            return false;
+        }
+        position = answer == Answer::Yes ? *cursorRow : position;
+    }
+    enterNewQsos(doc, ui, list, position, memory);
+    return true;
 }
 
 }  // namespace sorvak

@@ -1,4 +1,4 @@
-#include "editing/LogTools.h"
+#include "commands/LogToolCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -56,11 +56,11 @@ TEST(LogTools, SentNumberAndMultiplierChangeEveryQsoAndRefresh) {
         sent.sent = "20M";
         return true;
     };
-    setAllSentNumbers(doc, ui, list);
+    OnSetSentNumbers(doc, ui, list);
     EXPECT_EQ(prefill, "10H");
     EXPECT_EQ(doc.at(1).sent(), "20M");
     ui.dialogHandler = [](DialogForm&) { return true; };
-    copyNumberToMulti(doc, ui, list);
+    OnNumberToMulti(doc, ui, list);
     EXPECT_EQ(doc.at(0).multi(), "13");
     EXPECT_EQ(doc.at(0).newMulti(), 1);
     EXPECT_EQ(doc.at(1).multi(), "");
@@ -98,7 +98,7 @@ TEST(LogTools, FindWrapsToTheTopAfterItsNotFoundMessage) {
         dynamic_cast<FindCallForm&>(form).text = "JA1";
         return searches++ < 3;
     };
-    findCall(doc, ui, list);
+    OnFindCall(doc, ui, list);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"コールサイン 'JA1' が見つかりません。"});
     using Rows = std::vector<size_t>;
     EXPECT_EQ(selections, (std::vector<Rows>{{}, {2}, {2}, {2}}));
@@ -167,7 +167,7 @@ TEST(ContestData, ShowsTheHeaderAndStoresItOnOkOnly) {
         data.coefficient = typed[next++];
         return true;
     };
-    EXPECT_TRUE(editContestData(doc, ui));
+    EXPECT_TRUE(OnContestData(doc, ui));
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>(3, "整数を入力してください。"));
     EXPECT_EQ(doc.contest().coefficient, -3);
     EXPECT_EQ(doc.contest().utcFlag, 1);
@@ -177,7 +177,7 @@ TEST(ContestData, ShowsTheHeaderAndStoresItOnOkOnly) {
 
     CSorvakDoc other;
     ScriptedUi cancelling;
-    EXPECT_FALSE(editContestData(other, cancelling));
+    EXPECT_FALSE(OnContestData(other, cancelling));
     EXPECT_FALSE(other.isModified());
 }
 

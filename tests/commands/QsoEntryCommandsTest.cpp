@@ -1,6 +1,8 @@
-#include "editing/QsoEntry.h"
+#include "commands/QsoEntryCommands.h"
 
 #include <gtest/gtest.h>
+
+#include "commands/ListCommands.h"
 
 #include "editing/BulkChangeForm.h"
 #include "editing/ListSelection.h"

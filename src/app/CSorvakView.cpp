@@ -1,17 +1,13 @@
 #include "CSorvakView.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyle>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
 
 #include "CommandSet.h"
 #include "MenuBuilder.h"
@@ -23,19 +19,10 @@
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
-#include "platform/Cp932.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
 namespace {
-
-void setEntryEnabled(QMenu& menu, const char* name, bool enabled) {
-    for (QAction* action : menu.actions()) {
-        if (action->objectName() == QLatin1String(name)) {
-            action->setEnabled(enabled);
-        }
-    }
-}
 
 std::vector<std::string> localFiles(const QMimeData& data) {
     std::vector<std::string> paths;
@@ -55,7 +42,8 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
       ui_(ui),
       commands_(commands),
       model_(new QsoTableModel(doc, this)),
-      selection_(*this) {
+      selection_(*this),
+      columns_(*this) {
     setObjectName("qsoList");
     setModel(model_);
     setSelectionBehavior(SelectRows);
@@ -65,89 +53,21 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     setEditTriggers(NoEditTriggers);
     setDragDropMode(DropOnly);
     viewport()->setAcceptDrops(true);
-    setUpColumns();
+    columns_.setUp();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::OnColumnClick);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (!fittingColumns_) {
-            sizedByUser_.at(static_cast<size_t>(column)) = true;
-        }
-    });
     registerCommands();
 }
 
 CSorvakView::~CSorvakView() = default;
 
-void CSorvakView::setUpColumns() {
-    QHeaderView* header = horizontalHeader();
-    header->setSectionsMovable(true);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setMinimumSectionSize(8);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QScopedValueRollback<bool> fitting(fittingColumns_, true);
-    for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        header->resizeSection(static_cast<int>(i), baseWidth(i));
-    }
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-}
-
-int CSorvakView::cellPadding() const {
-    // Qt keeps this margin on both sides of a cell's text, and the grid line
-    // takes a pixel of the cell.
-    int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return 2 * margin + (showGrid() ? 1 : 0);
-}
-
-int CSorvakView::textWidth(const QString& text) const {
-    // Qt cuts a text whose exact width is a fraction of a pixel too wide.
-    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
-}
-
 double CSorvakView::columnScale() const {
-    // The designed widths hold "0000" (the Time column, 37 pixels) at the
-    // font they were made for; a larger font widens every column alike.
-    double needed = textWidth(QStringLiteral("0000")) + cellPadding();
-    return std::max(1.0, needed / kQsoColumns[2].width);
-}
-
-int CSorvakView::baseWidth(size_t column) const {
-    // A column is never narrower than its own heading, so "SRST" or "Pts"
-    // stays readable where the designed width was made for a smaller font.
-    const QHeaderView* header = horizontalHeader();
-    int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
-    int designed = static_cast<int>(std::lround(kQsoColumns[column].width * columnScale()));
-    int heading = static_cast<int>(std::ceil(
-                      QFontMetricsF(header->font())
-                          .horizontalAdvance(QString::fromLatin1(kQsoColumns[column].header)))) +
-                  headerPadding;
-    return std::max(designed, heading);
-}
-
-void CSorvakView::fitColumns() {
-    // No column grows past twice the Memo column's designed width: a long
-    // memo is read in the edit dialog.
-    constexpr double kWidest = 400;
-    std::array<std::string, kQsoColumnCount> longest = longestCellTexts(doc_);
-    int widest = static_cast<int>(std::lround(kWidest * columnScale()));
-    QScopedValueRollback<bool> fitting(fittingColumns_, true);
-    for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        if (sizedByUser_[i]) {
-            continue;
-        }
-        int base = baseWidth(i);
-        int needed = textWidth(QString::fromStdString(cp932ToUtf8(longest[i]))) + cellPadding();
-        horizontalHeader()->resizeSection(static_cast<int>(i),
-                                          std::max(base, std::min(needed, widest)));
-    }
+    return columns_.scale();
 }
 
 int CSorvakView::widthShowingEveryColumn() const {
-    return horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() +
-           2 * frameWidth();
+    return columns_.widthShowingEveryColumn();
 }
 
 void CSorvakView::registerCommands() {
@@ -170,7 +90,7 @@ void CSorvakView::refresh(std::optional<int> focusRow, bool orderKept) {
     clearSelection();
     int rows = static_cast<int>(doc_.count());
     model_->setRowCount(rows);
-    fitColumns();
+    columns_.fit(doc_);
     if (!orderKept || rows == 0) {
         sortedColumn_.reset();
     }
@@ -254,18 +174,7 @@ std::optional<size_t> CSorvakView::cursorRow() const {
 }
 
 std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
-    std::unique_ptr<QMenu> menu = buildPopupMenu(contextMenuDefinition(), commands_);
-    size_t selected = selectedRowList().size();
-    if (selected == 0) {
-        setEntryEnabled(*menu, "ID_EDIT_QSO", false);
-    }
-    if (selected >= 1) {
-        setEntryEnabled(*menu, "ID_EDIT_DELETE", true);
-    }
-    if (selected >= 2) {
-        setEntryEnabled(*menu, "ID_EDIT_BULK_CHANGE", true);
-    }
-    return menu;
+    return buildListMenu(commands_, selectedRowList().size());
 }
 
 void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {

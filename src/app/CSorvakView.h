@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "QsoColumnWidths.h"
 #include "ViewSelection.h"
 #include "commands/QsoEntryCommands.h"
 #include "model/QsoColumns.h"
@@ -75,14 +76,6 @@ class CSorvakView : public QTableView {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void setUpColumns();
-    // The pixels of a cell that its text may not use.
-    int cellPadding() const;
-    int textWidth(const QString& text) const;
-    // The designed width at the list's font, or the heading's if wider.
-    int baseWidth(size_t column) const;
-    // Fits every column the user has not sized to the widest text it holds.
-    void fitColumns();
     // OnUpdate with the focus given to `focusRow` (kept within the list) and
     // the sort indicator kept only when the order is.
     void refresh(std::optional<int> focusRow, bool orderKept);
@@ -97,8 +90,7 @@ class CSorvakView : public QTableView {
     ViewSelection selection_;
     // The values new-QSO entry carries over, for the whole run.
     NewQsoMemory newQsoMemory_;
-    std::array<bool, kQsoColumnCount> sizedByUser_{};
-    bool fittingColumns_ = false;
+    QsoColumnWidths columns_;
     // The column whose header click gave the list its order, while it has it.
     std::optional<int> sortedColumn_;
 };

@@ -20,7 +20,7 @@ void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::FileNew, OnFileNew},       {Command::FileOpen, OnFileOpen},
         {Command::FileMerge, OnFileMerge},   {Command::FileAppend, OnFileAppend},
         {Command::ImportCcc, OnImportCcc},   {Command::ImportCabrillo, OnImportCabrillo},
-        {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, OnImportContestData},
+        {Command::ImportN1mm, OnImportN1mm}, {Command::ToolImportContestData, OnImportContestData},
         {Command::ImportAdif, OnImportAdif},
     };
     for (const auto& [command, load] : loads) {

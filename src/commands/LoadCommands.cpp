@@ -62,7 +62,7 @@ void OnImportCabrillo(CSorvakDoc& doc, Ui& ui) {
                    LoadMode::Load);
 }
 
-void onImportN1mm(CSorvakDoc& doc, Ui& ui) {
+void OnImportN1mm(CSorvakDoc& doc, Ui& ui) {
     loadChosenFile(doc, ui, "N1MM Logger Generic Log Fileの読み込み",
                    "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||", LoadMode::Load);
 }

@@ -19,7 +19,7 @@ void OnFileAppend(CSorvakDoc& doc, Ui& ui);
 void OnFileMerge(CSorvakDoc& doc, Ui& ui);
 void OnImportCcc(CSorvakDoc& doc, Ui& ui);
 void OnImportCabrillo(CSorvakDoc& doc, Ui& ui);
-void onImportN1mm(CSorvakDoc& doc, Ui& ui);
+void OnImportN1mm(CSorvakDoc& doc, Ui& ui);
 void OnImportAdif(CSorvakDoc& doc, Ui& ui);
 void OnImportContestData(CSorvakDoc& doc, Ui& ui);
 void OnDropFiles(CSorvakDoc& doc, Ui& ui, const std::vector<std::string>& paths);

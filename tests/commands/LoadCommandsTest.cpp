@@ -393,7 +393,7 @@ TEST_F(LoadCommands, ImportsDifferOnlyInTheirDialogs) {
          "CCC File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||"},
         {OnImportCabrillo, "キャブリロフォーマットファイルの読み込み",
          "キャブリロフォーマットファイル (*.CBR)|*.CBR|すべてのファイル (*.*)|*.*||"},
-        {onImportN1mm, "N1MM Logger Generic Log Fileの読み込み",
+        {OnImportN1mm, "N1MM Logger Generic Log Fileの読み込み",
          "N1MM File (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*||"},
         {OnImportAdif, "ADIFﾌｧｲﾙの読み込み",
          "ADIFﾌｧｲﾙ (*.adi;*.adx)|*.adi;*.adx;*.ADI;*.ADX|すべてのファイル (*.*)|*.*||"},

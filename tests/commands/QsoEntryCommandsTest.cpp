@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "commands/ListCommands.h"
-
 #include "editing/BulkChangeForm.h"
 #include "editing/ListSelection.h"
 #include "editing/QsoEditForm.h"

@@ -6,7 +6,7 @@ namespace sorvak {
 
 class CSorvakView;
 
-// The QSO list's selection and refresh as the editing operations see them.
+// The QSO list's selection and refresh as the commands see them.
 class ViewSelection : public ListSelection {
   public:
     explicit ViewSelection(CSorvakView& view) : view_(view) {}

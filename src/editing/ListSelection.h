@@ -5,7 +5,7 @@
 
 namespace sorvak {
 
-// What the editing operations need of the QSO list on screen: its selection
+// What the commands need of the QSO list on screen: its selection
 // and its refresh. The window's list implements it; the command line and the
 // tests keep the selection in memory.
 class ListSelection {

@@ -13,12 +13,12 @@
 #include "CommandSet.h"
 #include "DocumentCommands.h"
 #include "EditingCommands.h"
-#include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
-#include "formats/SaveCommands.h"
+#include "commands/LogFolder.h"
+#include "commands/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
 namespace sorvak {
@@ -35,11 +35,11 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
     connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
-    registerDocumentCommands(*commands_, doc, ui);
+    registerDocumentCommands(*commands_, doc, ui, reportFolder_);
     registerEditingCommands(*view_, doc, ui, *commands_);
     registerFrameCommands();
     setUpBarToggles();
-    doc_.setStateListener([this] { onDocumentState(); });
+    doc_.setStateListener([this] { OnDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
     updateCaption();
     view_->OnUpdate();
@@ -86,10 +86,11 @@ void CMainFrame::setUpBarToggles() {
     connect(toolBar_, &QToolBar::visibilityChanged, toolBarEntry, &QAction::setChecked);
 }
 
-void CMainFrame::onDocumentState() {
-    if (doc_.title() != shownTitle_) {
-        shownTitle_ = doc_.title();
-        enterLogFolder(shownTitle_);
+void CMainFrame::OnDocumentState() {
+    // The reports go beside the log, or where the last log was for a log
+    // that has no file yet.
+    if (std::string folder = logFolder(doc_); !folder.empty()) {
+        reportFolder_ = folder;
     }
     updateCaption();
 }

@@ -34,7 +34,7 @@ class CMainFrame : public QMainWindow {
     void registerFrameCommands();
     void setUpBarToggles();
     // The title or the modified flag changed.
-    void onDocumentState();
+    void OnDocumentState();
     void updateCaption();
     QSize firstSize() const;
 
@@ -44,7 +44,9 @@ class CMainFrame : public QMainWindow {
     CSorvakView* view_;
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
-    std::string shownTitle_;
+    // Where the check lists and reports are written; "" for the current
+    // directory.
+    std::string reportFolder_;
 };
 
 }  // namespace sorvak

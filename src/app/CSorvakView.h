@@ -6,7 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "QsoEditing.h"
+#include "QsoColumnWidths.h"
+#include "ViewSelection.h"
+#include "commands/QsoEntryCommands.h"
 #include "model/QsoColumns.h"
 
 class QMenu;
@@ -27,8 +29,6 @@ class CSorvakView : public QTableView {
   public:
     CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget* parent = nullptr);
     ~CSorvakView() override;
-
-    void setEditing(QsoEditing editing) { editing_ = std::move(editing); }
 
     // Clears the selection and shows the document's rows; the focused row
     // stays where it was.
@@ -52,12 +52,15 @@ class CSorvakView : public QTableView {
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
-    void onDelete();
-    void onSelectAll();
-    void onEditQso();
-    void onBulkChange();
-    void onNewQso();
-    void onColumnClick(int column);
+    // After the rows (ascending) were deleted: the rows left, in their order.
+    void showRowsDeleted(const std::vector<size_t>& rows);
+
+    void OnDelete();
+    void OnSelectAll();
+    void OnEditQso();
+    void OnBulkChange();
+    void OnNewQso();
+    void OnColumnClick(int column);
 
   signals:
     // The number of rows or of selected rows may have changed.
@@ -73,14 +76,6 @@ class CSorvakView : public QTableView {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void setUpColumns();
-    // The pixels of a cell that its text may not use.
-    int cellPadding() const;
-    int textWidth(const QString& text) const;
-    // The designed width at the list's font, or the heading's if wider.
-    int baseWidth(size_t column) const;
-    // Fits every column the user has not sized to the widest text it holds.
-    void fitColumns();
     // OnUpdate with the focus given to `focusRow` (kept within the list) and
     // the sort indicator kept only when the order is.
     void refresh(std::optional<int> focusRow, bool orderKept);
@@ -92,9 +87,10 @@ class CSorvakView : public QTableView {
     Ui& ui_;
     CommandSet& commands_;
     QsoTableModel* model_;
-    QsoEditing editing_;
-    std::array<bool, kQsoColumnCount> sizedByUser_{};
-    bool fittingColumns_ = false;
+    ViewSelection selection_;
+    // The values new-QSO entry carries over, for the whole run.
+    NewQsoMemory newQsoMemory_;
+    QsoColumnWidths columns_;
     // The column whose header click gave the list its order, while it has it.
     std::optional<int> sortedColumn_;
 };

@@ -67,6 +67,10 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::span<const FileFormat> fileFormats() {
+    return kFormats;
+}
+
 const FileFormat& fileFormat(int kind) {
     return kind >= 0 && kind < static_cast<int>(kFormats.size()) ? kFormats[kind] : kFormats[0];
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,8 @@ struct FileFormat {
     const char* modifiedNote;
 };
 
+// Every kind, by code.
+std::span<const FileFormat> fileFormats();
 // The row of a kind; the row of KIND_UNKNOWN for a code outside the table.
 const FileFormat& fileFormat(int kind);
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "formats/LogSource.h"
 #include "model/CSorvakDoc.h"
 #include "reports/LogCheck.h"

@@ -6,10 +6,11 @@
 #include <random>
 #include <string>
 
+#include "commands/FileLoad.h"
+#include "commands/SortCommands.h"
 #include "formats/AdifWriter.h"
 #include "formats/BinaryLog.h"
 #include "formats/CabrilloWriter.h"
-#include "formats/FileLoad.h"
 #include "formats/LoadContext.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "formats/BinaryLog.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "platform/AtomicFile.h"
 #include "reports/LogCheck.h"

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
 #include "reports/RateSeries.h"
@@ -32,9 +33,8 @@ void fillShuffled(CSorvakDoc& doc, size_t count) {
 void BM_RateSeries(benchmark::State& state) {
     CSorvakDoc doc;
     fillShuffled(doc, 100000);
-    ScriptedUi ui;
     for (auto _ : state) {
-        RateSeries series = rateSeriesOf(doc.qsoList(), true, ui);
+        RateSeries series = rateSeriesOf(doc.qsoList(), true);
         benchmark::DoNotOptimize(series.cumulative.data());
     }
 }

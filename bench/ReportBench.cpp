@@ -8,12 +8,12 @@
 #include <random>
 #include <string>
 
+#include "commands/AnalysisCommands.h"
+#include "commands/CheckListCommands.h"
+#include "commands/FileLoad.h"
 #include "formats/BinaryLog.h"
-#include "formats/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "platform/FileBytes.h"
-#include "reports/Analysis.h"
-#include "reports/CheckList.h"
 #include "reports/CtyDatConverter.h"
 #include "reports/MultiplierList.h"
 #include "testsupport/ScriptedUi.h"
@@ -75,16 +75,9 @@ void loadInto(CSorvakDoc& doc) {
 
 // The reports are written into a folder of their own.
 struct OutputFolder {
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "sorvak-report-bench";
-    OutputFolder() {
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
-    }
-    ~OutputFolder() {
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
-    }
+    std::string path = (std::filesystem::temp_directory_path() / "sorvak-report-bench").string();
+    OutputFolder() { std::filesystem::create_directories(path); }
+    ~OutputFolder() { std::filesystem::remove_all(path); }
 };
 
 void BM_LoadReportLog(benchmark::State& state) {
@@ -97,9 +90,9 @@ void BM_LoadReportLog(benchmark::State& state) {
 BENCHMARK(BM_LoadReportLog)->Unit(benchmark::kMillisecond);
 
 // The country file made from the installed country list, in the output folder.
-std::string writeCountryFile() {
+std::string writeCountryFile(const OutputFolder& output) {
     auto ctyDat = readFileBytes(kInstalledCtyDat);
-    std::string path = "CQWW.DAT";
+    std::string path = output.path + "/CQWW.DAT";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     std::string bytes = ctyDat ? convertCtyDat(*ctyDat).bytes : "";
     std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -110,7 +103,7 @@ std::string writeCountryFile() {
 // Sort question, sort, tally and all eight reports.
 void BM_AnalyseWithEveryReport(benchmark::State& state) {
     OutputFolder output;
-    std::string countryFile = writeCountryFile();
+    std::string countryFile = writeCountryFile(output);
     CSorvakDoc loaded;
     loadInto(loaded);
     ReportSettings settings = loaded.reportSettings();
@@ -125,7 +118,7 @@ void BM_AnalyseWithEveryReport(benchmark::State& state) {
         doc.setReportSettings(settings);
         ScriptedUi ui;
         state.ResumeTiming();
-        writeAnalysis(doc, ui, countryFile);
+        writeAnalysis(doc, ui, countryFile, output.path);
         benchmark::DoNotOptimize(ui.events.size());
     }
 }
@@ -137,7 +130,7 @@ void BM_CheckLists(benchmark::State& state) {
     loadInto(doc);
     for (auto _ : state) {
         ScriptedUi ui;
-        writeCheckListFiles(doc, ui);
+        writeCheckListFiles(doc, ui, output.path);
         benchmark::DoNotOptimize(ui.events.size());
     }
 }

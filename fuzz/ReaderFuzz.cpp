@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "formats/LogSource.h"
-#include "formats/TextLine.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak::fuzz {
 

@@ -4,8 +4,8 @@
 
 #include "ReaderFuzz.h"
 #include "formats/BinaryLog.h"
-#include "formats/TextLine.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Every writer of the format table over whatever a log file loads as, and
 // the QTC note of a memo.
 #include "FuzzSupport.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "formats/LogSource.h"
 #include "formats/QtcNote.h"
 #include "formats/Writers.h"

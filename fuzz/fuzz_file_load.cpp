@@ -3,7 +3,7 @@
 // it was loaded from adds nothing.
 #include "FuzzSupport.h"
 #include "ReaderFuzz.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "formats/LogSource.h"
 #include "model/CSorvakDoc.h"
 

@@ -4,7 +4,8 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
+#include "formats/LogSource.h"
 #include "model/CSorvakDoc.h"
 #include "reports/LogCheck.h"
 #include "reports/LogCheckText.h"
@@ -12,10 +13,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sorvak;
-    std::string path = fuzz::writeInput(data, size, "txt");
+    const std::string path = "fuzz.txt";
     fuzz::AgreeingUi ui;
     CSorvakDoc doc;
-    FileLoad(doc, ui, path, LoadMode::Load);
+    LogSource source = LogSource::fromBytes(std::string(fuzz::textOf(data, size)), path);
+    FileLoad(doc, ui, source, LoadMode::Load);
     auto byte = [&](size_t i) { return i < size ? data[i] : uint8_t{0}; };
     LogCheckSettings settings;
     // A period around the first QSO, each side set or open.

@@ -59,6 +59,49 @@ const std::vector<std::vector<int>> kAreaNumbers = {{9, 15},
                                                     {1},
                                                     {8}};
 
+const std::vector<std::string> kBands = {"3.5", "7", "14", "21", "28", "50"};
+const std::vector<std::string> kOperators = {"JH1QQQ", "JR1WWW"};
+const std::vector<std::string> kDxCalls = {"K1ZZ",  "W6ZZZ", "VK2ZZ",  "DL1ZZZ",
+                                           "BV2ZZ", "HL1ZZ", "UA0ZZZ", "VE3ZZ"};
+const std::vector<std::string> kMemos = {"QSB", "再確認", "ナンバー聞き直し", "移動局", "QRM強い"};
+
+// The QSO at the minute after 2026-11-21 21:00 JST, and the number that is
+// its multiplier ("DX" for a station abroad).
+QsoParts sampleQso(Dice& dice, int minute, std::string& number) {
+    int clock = 21 * 60 + minute;
+    QsoParts q;
+    q.year = 2026;
+    q.month = 11;
+    q.day = 21 + clock / (24 * 60);
+    q.hhmm = clock % (24 * 60) / 60 * 100 + clock % 60;
+    q.bandText = kBands[static_cast<size_t>((minute / 180 + dice.below(2)) % 6)];
+    bool cw = dice.below(3) != 0;
+    q.modeText = cw ? "CW" : "SSB";
+    q.srst = cw ? 599 : 59;
+    q.rrst = q.srst;
+    q.sent = "10H";
+    char power = "PLMH"[dice.below(4)];
+    q.powerLetter = power;
+    if (dice.below(25) == 0) {
+        q.callSign = dice.pick(kDxCalls);
+        number = "DX";
+        q.rcvd = std::to_string(1 + dice.below(40));
+    } else {
+        int area = dice.below(10);
+        q.callSign = japaneseCall(dice, area);
+        int value = dice.pick(kAreaNumbers[static_cast<size_t>(area)]);
+        number = (value < 10 ? "0" : "") + std::to_string(value);
+        q.rcvd = number + power;
+    }
+    q.points = 1;
+    q.txNumber = 0;
+    q.operatorName = kOperators[static_cast<size_t>(clock / 360 % 2)];
+    if (dice.below(15) == 0) {
+        q.memo = sorvak::utf8ToCp932(dice.pick(kMemos));
+    }
+    return q;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,12 +116,6 @@ int main(int argc, char** argv) {
     info.contestName = "SORVAK SAMPLE CONTEST 2026";
     info.coefficient = 1;
 
-    const std::vector<std::string> bands = {"3.5", "7", "14", "21", "28", "50"};
-    const std::vector<std::string> operators = {"JH1QQQ", "JR1WWW"};
-    const std::vector<std::string> dxCalls = {"K1ZZ",  "W6ZZZ", "VK2ZZ",  "DL1ZZZ",
-                                              "BV2ZZ", "HL1ZZ", "UA0ZZZ", "VE3ZZ"};
-    const std::vector<std::string> memos = {"QSB", "再確認", "ナンバー聞き直し", "移動局",
-                                            "QRM強い"};
     std::set<std::pair<std::string, std::string>> multipliersWorked;  // (band, number)
 
     int minute = 0;  // from 2026-11-21 21:00 JST
@@ -87,38 +124,8 @@ int main(int argc, char** argv) {
         if (minute >= 24 * 60) {
             break;
         }
-        int clock = 21 * 60 + minute;
-        QsoParts q;
-        q.year = 2026;
-        q.month = 11;
-        q.day = 21 + clock / (24 * 60);
-        q.hhmm = clock % (24 * 60) / 60 * 100 + clock % 60;
-        q.bandText = bands[static_cast<size_t>((minute / 180 + dice.below(2)) % 6)];
-        bool cw = dice.below(3) != 0;
-        q.modeText = cw ? "CW" : "SSB";
-        q.srst = cw ? 599 : 59;
-        q.rrst = q.srst;
-        q.sent = "10H";
-        char power = "PLMH"[dice.below(4)];
-        q.powerLetter = power;
         std::string number;
-        if (dice.below(25) == 0) {
-            q.callSign = dice.pick(dxCalls);
-            number = "DX";
-            q.rcvd = std::to_string(1 + dice.below(40));
-        } else {
-            int area = dice.below(10);
-            q.callSign = japaneseCall(dice, area);
-            int value = dice.pick(kAreaNumbers[static_cast<size_t>(area)]);
-            number = (value < 10 ? "0" : "") + std::to_string(value);
-            q.rcvd = number + power;
-        }
-        q.points = 1;
-        q.txNumber = 0;
-        q.operatorName = operators[static_cast<size_t>(clock / 360 % 2)];
-        if (dice.below(15) == 0) {
-            q.memo = sorvak::utf8ToCp932(dice.pick(memos));
-        }
+        QsoParts q = sampleQso(dice, minute, number);
         bool first = multipliersWorked.insert({q.bandText, number}).second;
         if (first) {
             q.multi = number;

@@ -12,7 +12,7 @@
 #include "CMainFrame.h"
 #include "CSorvakView.h"
 #include "CommandSet.h"
-#include "editing/DupeMarking.h"
+#include "commands/LogToolCommands.h"
 #include "editing/ListSelection.h"
 #include "model/CSorvakDoc.h"
 #include "testsupport/ScriptedUi.h"

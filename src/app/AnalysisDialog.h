@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "reports/AnalysisForm.h"
+#include "editing/AnalysisForm.h"
 
 class QCheckBox;
 class QLineEdit;

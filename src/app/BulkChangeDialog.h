@@ -5,6 +5,9 @@
 #include "FormBindings.h"
 #include "editing/BulkChangeForm.h"
 
+class QGridLayout;
+class QLayout;
+
 namespace sorvak {
 
 class Ui;
@@ -20,6 +23,13 @@ class BulkChangeDialog : public QDialog {
     void accept() override;
 
   private:
+    // The box of a change, then its controls with the words after each.
+    void addLine(QGridLayout* rows, int row, const char* name, const char* caption,
+                 bool BulkChangeForm::*flag,
+                 const std::vector<std::pair<QWidget*, const char*>>& controls);
+    QLayout* makeChanges();
+    QWidget* makeConditions();
+
     BulkChangeForm& form_;
     Ui& ui_;
     FormBindings<BulkChangeForm, BulkChangeForm::Field> bindings_;

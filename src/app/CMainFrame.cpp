@@ -15,13 +15,13 @@
 #include "DocumentCommands.h"
 #include "EditHistory.h"
 #include "EditingCommands.h"
-#include "LogFolder.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
 #include "WindowLayout.h"
-#include "formats/SaveCommands.h"
+#include "commands/LogFolder.h"
+#include "commands/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 
 namespace sorvak {
@@ -38,13 +38,14 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     view_ = new CSorvakView(doc, ui, *commands_, this);
     setCentralWidget(view_);
     connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
-    registerDocumentCommands(*commands_, doc, ui);
-    registerEditingCommands(*view_, doc, ui, *commands_, [this] { history_->recordNow(); });
+    registerDocumentCommands(*commands_, doc, ui, reportFolder_);
+    registerEditingCommands(*view_, doc, ui, *commands_);
     registerClipboardCommands(*view_, doc, ui, *commands_);
+    view_->setEachEntered([this] { history_->recordNow(); });
     registerFrameCommands();
     history_ = std::make_unique<EditHistory>(doc, *commands_);
     setUpBarToggles();
-    doc_.setStateListener([this] { onDocumentState(); });
+    doc_.setStateListener([this] { OnDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
     updateCaption();
     view_->OnUpdate();
@@ -91,10 +92,11 @@ void CMainFrame::setUpBarToggles() {
     connect(toolBar_, &QToolBar::visibilityChanged, toolBarEntry, &QAction::setChecked);
 }
 
-void CMainFrame::onDocumentState() {
-    if (doc_.title() != shownTitle_) {
-        shownTitle_ = doc_.title();
-        enterLogFolder(shownTitle_);
+void CMainFrame::OnDocumentState() {
+    // The reports go beside the log, or where the last log was for a log
+    // that has no file yet.
+    if (std::string folder = logFolder(doc_); !folder.empty()) {
+        reportFolder_ = folder;
     }
     updateCaption();
 }

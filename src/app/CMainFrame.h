@@ -41,7 +41,7 @@ class CMainFrame : public QMainWindow {
     void registerFrameCommands();
     void setUpBarToggles();
     // The title or the modified flag changed.
-    void onDocumentState();
+    void OnDocumentState();
     void updateCaption();
     QSize firstSize() const;
 
@@ -53,7 +53,9 @@ class CMainFrame : public QMainWindow {
     MainStatusBar* statusBar_;
     std::unique_ptr<EditHistory> history_;
     QSettings* layoutSettings_ = nullptr;
-    std::string shownTitle_;
+    // Where the check lists and reports are written; "" for the current
+    // directory.
+    std::string reportFolder_;
 };
 
 }  // namespace sorvak

@@ -1,58 +1,36 @@
 #include "CSorvakView.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyle>
-#include <QUrl>
 #include <algorithm>
-#include <cmath>
 
 #include "CommandSet.h"
+#include "DroppedFiles.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
 #include "StepNames.h"
-#include "formats/LoadCommands.h"
+#include "commands/ListCommands.h"
+#include "commands/LoadCommands.h"
+#include "commands/QsoEntryCommands.h"
+#include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
-#include "platform/Cp932.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
-namespace {
-
-void setEntryEnabled(QMenu& menu, const char* name, bool enabled) {
-    for (QAction* action : menu.actions()) {
-        if (action->objectName() == QLatin1String(name)) {
-            action->setEnabled(enabled);
-        }
-    }
-}
-
-std::vector<std::string> localFiles(const QMimeData& data) {
-    std::vector<std::string> paths;
-    for (const QUrl& url : data.urls()) {
-        if (url.isLocalFile()) {
-            paths.push_back(url.toLocalFile().toStdString());
-        }
-    }
-    return paths;
-}
-
-}  // namespace
-
 CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget* parent)
     : QTableView(parent),
       doc_(doc),
       ui_(ui),
       commands_(commands),
-      model_(new QsoTableModel(doc, this)) {
+      model_(new QsoTableModel(doc, this)),
+      selection_(*this),
+      columns_(*this) {
     setObjectName("qsoList");
     setModel(model_);
     setSelectionBehavior(SelectRows);
@@ -62,100 +40,32 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     setEditTriggers(NoEditTriggers);
     setDragDropMode(DropOnly);
     viewport()->setAcceptDrops(true);
-    setUpColumns();
+    columns_.setUp();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         commands_.runStep(columnSortStepName(kQsoColumns.at(static_cast<size_t>(column)).header),
-                          [this, column] { onColumnClick(column); });
-    });
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (!fittingColumns_) {
-            sizedByUser_.at(static_cast<size_t>(column)) = true;
-        }
+                          [this, column] { OnColumnClick(column); });
     });
     registerCommands();
 }
 
 CSorvakView::~CSorvakView() = default;
 
-void CSorvakView::setUpColumns() {
-    QHeaderView* header = horizontalHeader();
-    header->setSectionsMovable(true);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setMinimumSectionSize(8);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QScopedValueRollback<bool> fitting(fittingColumns_, true);
-    for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        header->resizeSection(static_cast<int>(i), baseWidth(i));
-    }
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-}
-
-int CSorvakView::cellPadding() const {
-    // Qt keeps this margin on both sides of a cell's text, and the grid line
-    // takes a pixel of the cell.
-    int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return 2 * margin + (showGrid() ? 1 : 0);
-}
-
-int CSorvakView::textWidth(const QString& text) const {
-    // Qt cuts a text whose exact width is a fraction of a pixel too wide.
-    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
-}
-
 double CSorvakView::columnScale() const {
-    // The designed widths hold "0000" (the Time column, 37 pixels) at the
-    // font they were made for; a larger font widens every column alike.
-    double needed = textWidth(QStringLiteral("0000")) + cellPadding();
-    return std::max(1.0, needed / kQsoColumns[2].width);
-}
-
-int CSorvakView::baseWidth(size_t column) const {
-    // A column is never narrower than its own heading, so "SRST" or "Pts"
-    // stays readable where the designed width was made for a smaller font.
-    const QHeaderView* header = horizontalHeader();
-    int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
-    int designed = static_cast<int>(std::lround(kQsoColumns[column].width * columnScale()));
-    int heading = static_cast<int>(std::ceil(
-                      QFontMetricsF(header->font())
-                          .horizontalAdvance(QString::fromLatin1(kQsoColumns[column].header)))) +
-                  headerPadding;
-    return std::max(designed, heading);
-}
-
-void CSorvakView::fitColumns() {
-    // No column grows past twice the Memo column's designed width: a long
-    // memo is read in the edit dialog.
-    constexpr double kWidest = 400;
-    std::array<std::string, kQsoColumnCount> longest = longestCellTexts(doc_);
-    int widest = static_cast<int>(std::lround(kWidest * columnScale()));
-    QScopedValueRollback<bool> fitting(fittingColumns_, true);
-    for (size_t i = 0; i < kQsoColumnCount; ++i) {
-        if (sizedByUser_[i]) {
-            continue;
-        }
-        int base = baseWidth(i);
-        int needed = textWidth(QString::fromStdString(cp932ToUtf8(longest[i]))) + cellPadding();
-        horizontalHeader()->resizeSection(static_cast<int>(i),
-                                          std::max(base, std::min(needed, widest)));
-    }
+    return columns_.scale();
 }
 
 int CSorvakView::widthShowingEveryColumn() const {
-    return horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() +
-           2 * frameWidth();
+    return columns_.widthShowingEveryColumn();
 }
 
 void CSorvakView::registerCommands() {
-    commands_.setHandler(Command::EditDelete, [this] { onDelete(); });
-    commands_.setHandler(Command::EditSelectAll, [this] { onSelectAll(); });
-    commands_.setHandler(Command::EditQso, [this] { onEditQso(); });
-    commands_.setHandler(Command::EditBulkChange, [this] { onBulkChange(); });
-    commands_.setHandler(Command::NewQso, [this] { onNewQso(); });
+    commands_.setHandler(Command::EditDelete, [this] { OnDelete(); });
+    commands_.setHandler(Command::EditSelectAll, [this] { OnSelectAll(); });
+    commands_.setHandler(Command::EditQso, [this] { OnEditQso(); });
+    commands_.setHandler(Command::EditBulkChange, [this] { OnBulkChange(); });
+    commands_.setHandler(Command::NewQso, [this] { OnNewQso(); });
 }
 
 void CSorvakView::OnUpdate() {
@@ -170,7 +80,7 @@ void CSorvakView::refresh(std::optional<int> focusRow, bool orderKept) {
     clearSelection();
     int rows = static_cast<int>(doc_.count());
     model_->setRowCount(rows);
-    fitColumns();
+    columns_.fit(doc_);
     if (!orderKept || rows == 0) {
         sortedColumn_.reset();
     }
@@ -256,21 +166,8 @@ std::optional<size_t> CSorvakView::cursorRow() const {
 }
 
 std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
-    std::unique_ptr<QMenu> menu = buildPopupMenu(contextMenuDefinition(), commands_);
-    size_t selected = selectedRowList().size();
-    if (selected == 0) {
-        setEntryEnabled(*menu, "ID_EDIT_QSO", false);
-    }
-    if (selected >= 1) {
-        for (const char* entry : {"ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_DELETE"}) {
-            setEntryEnabled(*menu, entry, true);
-        }
-    }
-    setEntryEnabled(*menu, "ID_EDIT_PASTE", commands_.isEnabled(Command::EditPaste));
-    if (selected >= 2) {
-        setEntryEnabled(*menu, "ID_EDIT_BULK_CHANGE", true);
-    }
-    return menu;
+    return buildListMenu(commands_, selectedRowList().size(),
+                         commands_.isEnabled(Command::EditPaste));
 }
 
 void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
@@ -294,32 +191,24 @@ QModelIndex CSorvakView::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return QTableView::moveCursor(action, modifiers);
 }
 
-void CSorvakView::onDelete() {
-    if (!ui_.confirm("このデータを削除しますか?")) {
-        return;
-    }
-    WaitCursor wait(ui_);
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("削除したいQSO行の左端の番号を選択してください。");
-        return;
-    }
-    doc_.removeRows(rows);
-    doc_.setModified();
+void CSorvakView::OnDelete() {
+    sorvak::OnDelete(doc_, ui_, selection_);
+}
+
+void CSorvakView::showRowsDeleted(const std::vector<size_t>& rows) {
     // The focus goes to the row that followed the last deleted one; what is
     // left keeps its order.
     refresh(static_cast<int>(rows.back() + 1 - rows.size()), true);
 }
 
-void CSorvakView::onSelectAll() {
+void CSorvakView::OnSelectAll() {
     WaitCursor wait(ui_);
     selectAll();
 }
 
-void CSorvakView::onColumnClick(int column) {
+void CSorvakView::OnColumnClick(int column) {
     unsigned key = kQsoColumns.at(static_cast<size_t>(column)).sortKey;
-    if (!doc_.empty() && key != 0 && ui_.confirm("この列でソートしますか?")) {
-        sortQsos(doc_, ui_, key);
+    if (sortByColumnKey(doc_, ui_, key)) {
         OnUpdate();
         if (doc_.count() >= 2) {
             sortedColumn_ = column;
@@ -331,75 +220,40 @@ void CSorvakView::onColumnClick(int column) {
 }
 
 void CSorvakView::editCursorRow(size_t row) {
-    commands_.runStep(stepName(Command::EditQso, commands_.action(Command::EditQso)->text()),
-                      [this, row] {
-                          if (editing_.editQso && editing_.editQso(row)) {
-                              OnUpdate();
-                          }
-                      });
-}
-
-void CSorvakView::onEditQso() {
-    if (!editing_.editQso) {
-        return;
-    }
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("編集したいQSO行の左端の番号を選択してください。");
-        return;
-    }
-    bool accepted = false;
-    for (size_t row : rows) {
-        accepted = editing_.editQso(row) || accepted;
-    }
-    if (accepted) {
-        OnUpdate();
-    }
-}
-
-void CSorvakView::onBulkChange() {
-    if (!editing_.bulkChange) {
-        return;
-    }
-    std::vector<size_t> rows = selectedRowList();
-    if (rows.empty()) {
-        ui_.tell("編集したいQSO行の左端の番号を選択して範囲を指定してください。");
-        return;
-    }
-    if (editing_.bulkChange(rows)) {
-        OnUpdate();
-    }
-}
-
-void CSorvakView::onNewQso() {
-    if (!editing_.enterNewQsos) {
-        return;
-    }
-    size_t position = doc_.count();
-    if (auto row = cursorRow()) {
-        Answer answer =
-            ui_.ask(Message{"データが選択されています。\nカーソル行に新規データを挿入しますか?\n\n"
-                            "\"いいえ\"を選択した場合は、データ最後尾に追加します。",
-                            Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-        if (answer == Answer::Cancel) {
-            return;
+    commands_.runAs(Command::EditQso, [this, row] {
+        if (editQso(doc_, ui_, row)) {
+            OnUpdate();
         }
-        position = answer == Answer::Yes ? *row : position;
+    });
+}
+
+void CSorvakView::OnEditQso() {
+    if (sorvak::OnEditQso(doc_, ui_, selection_)) {
+        OnUpdate();
     }
-    editing_.enterNewQsos(position);
-    OnUpdate();
+}
+
+void CSorvakView::OnBulkChange() {
+    if (sorvak::OnBulkChange(doc_, ui_, selection_)) {
+        OnUpdate();
+    }
+}
+
+void CSorvakView::OnNewQso() {
+    if (sorvak::OnNewQso(doc_, ui_, selection_, cursorRow(), newQsoMemory_, eachEntered_)) {
+        OnUpdate();
+    }
 }
 
 void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     if (auto row = cursorRow()) {
         editCursorRow(*row);
-    } else if (editing_.enterNewQsos) {
-        commands_.runStep(stepName(Command::NewQso, commands_.action(Command::NewQso)->text()),
-                          [this] {
-                              editing_.enterNewQsos(doc_.count());
-                              OnUpdate();
-                          });
+    } else {
+        commands_.runAs(Command::NewQso, [this] {
+            enterNewQsos(doc_, ui_, selection_, doc_.count(), newQsoMemory_, eachEntered_);
+            OnUpdate();
+        });
     }
 }
 
@@ -431,7 +285,7 @@ void CSorvakView::dragMoveEvent(QDragMoveEvent* event) {
 void CSorvakView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     std::vector<std::string> files = localFiles(*event->mimeData());
-    commands_.runStep("ファイルのドロップ", [this, &files] { onDropFiles(doc_, ui_, files); });
+    commands_.runStep("ファイルのドロップ", [this, &files] { OnDropFiles(doc_, ui_, files); });
 }
 
 }  // namespace sorvak

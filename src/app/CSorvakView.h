@@ -2,11 +2,14 @@
 
 #include <QTableView>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "QsoEditing.h"
+#include "QsoColumnWidths.h"
+#include "ViewSelection.h"
+#include "commands/QsoEntryCommands.h"
 #include "model/QsoColumns.h"
 
 class QMenu;
@@ -28,8 +31,6 @@ class CSorvakView : public QTableView {
     CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget* parent = nullptr);
     ~CSorvakView() override;
 
-    void setEditing(QsoEditing editing) { editing_ = std::move(editing); }
-
     // Clears the selection and shows the document's rows; the focused row
     // stays where it was.
     void OnUpdate();
@@ -49,17 +50,22 @@ class CSorvakView : public QTableView {
     // The width of the list with every column whole and the scroll bar.
     int widthShowingEveryColumn() const;
     // True once the user (or a kept layout) gave the column its width.
-    bool sizedByUser(size_t column) const { return sizedByUser_.at(column); }
+    bool sizedByUser(size_t column) const { return columns_.sizedByUser(column); }
+    // Called after each QSO that new-QSO entry adds.
+    void setEachEntered(std::function<void()> entered) { eachEntered_ = std::move(entered); }
 
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
-    void onDelete();
-    void onSelectAll();
-    void onEditQso();
-    void onBulkChange();
-    void onNewQso();
-    void onColumnClick(int column);
+    // After the rows (ascending) were deleted: the rows left, in their order.
+    void showRowsDeleted(const std::vector<size_t>& rows);
+
+    void OnDelete();
+    void OnSelectAll();
+    void OnEditQso();
+    void OnBulkChange();
+    void OnNewQso();
+    void OnColumnClick(int column);
 
   signals:
     // The number of rows or of selected rows may have changed.
@@ -75,14 +81,6 @@ class CSorvakView : public QTableView {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void setUpColumns();
-    // The pixels of a cell that its text may not use.
-    int cellPadding() const;
-    int textWidth(const QString& text) const;
-    // The designed width at the list's font, or the heading's if wider.
-    int baseWidth(size_t column) const;
-    // Fits every column the user has not sized to the widest text it holds.
-    void fitColumns();
     // OnUpdate with the focus given to `focusRow` (kept within the list) and
     // the sort indicator kept only when the order is.
     void refresh(std::optional<int> focusRow, bool orderKept);
@@ -94,9 +92,11 @@ class CSorvakView : public QTableView {
     Ui& ui_;
     CommandSet& commands_;
     QsoTableModel* model_;
-    QsoEditing editing_;
-    std::array<bool, kQsoColumnCount> sizedByUser_{};
-    bool fittingColumns_ = false;
+    ViewSelection selection_;
+    // The values new-QSO entry carries over, for the whole run.
+    NewQsoMemory newQsoMemory_;
+    std::function<void()> eachEntered_;
+    QsoColumnWidths columns_;
     // The column whose header click gave the list its order, while it has it.
     std::optional<int> sortedColumn_;
 };

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "reports/CheckListForm.h"
+#include "editing/CheckListForm.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -7,6 +7,7 @@
 
 #include "CSorvakView.h"
 #include "CommandSet.h"
+#include "commands/ListCommands.h"
 #include "formats/QsoClipboard.h"
 #include "model/CSorvakDoc.h"
 #include "platform/LocalClock.h"
@@ -67,9 +68,8 @@ void OnCut(CSorvakView& view, CSorvakDoc& doc) {
         return;
     }
     copyRows(doc, rows);
-    doc.removeRows(rows);
-    doc.setModified();
-    view.OnUpdate();
+    deleteRows(doc, rows);
+    view.showRowsDeleted(rows);
 }
 
 void OnPaste(CSorvakView& view, CSorvakDoc& doc, Ui& ui) {

@@ -33,8 +33,12 @@ void CommandSet::setHandler(Command command, std::function<void()> handler) {
 void CommandSet::run(Command command) {
     auto found = handlers_.find(command);
     if (found != handlers_.end()) {
-        runStep(stepName(command, action(command)->text()), found->second);
+        runAs(command, found->second);
     }
+}
+
+void CommandSet::runAs(Command command, const std::function<void()>& action) {
+    runStep(stepName(command, this->action(command)->text()), action);
 }
 
 void CommandSet::runStep(const std::string& step, const std::function<void()>& action) {

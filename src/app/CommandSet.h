@@ -33,6 +33,8 @@ class CommandSet : public QObject {
         std::function<void(const std::string& step, const std::function<void()>& action)>;
     void setStepRunner(StepRunner runner) { stepRunner_ = std::move(runner); }
     void runStep(const std::string& step, const std::function<void()>& action);
+    // Runs `action` as a step named as the command's.
+    void runAs(Command command, const std::function<void()>& action);
 
   private:
     std::map<Command, QAction*> actions_;

@@ -6,23 +6,24 @@
 #include "CommandSet.h"
 #include "LogCheckCommand.h"
 #include "RateChartWindow.h"
-#include "formats/LoadCommands.h"
-#include "formats/SaveCommands.h"
+#include "commands/AnalysisCommands.h"
+#include "commands/CheckListCommands.h"
+#include "commands/LoadCommands.h"
+#include "commands/SaveCommands.h"
+#include "commands/SortCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/Sorting.h"
-#include "reports/Analysis.h"
-#include "reports/CheckList.h"
 
 namespace sorvak {
 namespace {
 
 void registerLoads(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> loads[] = {
-        {Command::FileNew, onFileNew},       {Command::FileOpen, onFileOpen},
-        {Command::FileMerge, onFileMerge},   {Command::FileAppend, onFileAppend},
-        {Command::ImportCcc, onImportCcc},   {Command::ImportCabrillo, onImportCabrillo},
-        {Command::ImportN1mm, onImportN1mm}, {Command::ToolImportContestData, onImportContestData},
-        {Command::ImportAdif, onImportAdif},
+        {Command::FileNew, OnFileNew},       {Command::FileOpen, OnFileOpen},
+        {Command::FileMerge, OnFileMerge},   {Command::FileAppend, OnFileAppend},
+        {Command::ImportCcc, OnImportCcc},   {Command::ImportCabrillo, OnImportCabrillo},
+        {Command::ImportN1mm, OnImportN1mm}, {Command::ToolImportContestData, OnImportContestData},
+        {Command::ImportAdif, OnImportAdif},
     };
     for (const auto& [command, load] : loads) {
         commands.setHandler(command, [&doc, &ui, load] { load(doc, ui); });
@@ -44,20 +45,17 @@ void registerSorts(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
         {Command::SortMemo, SORT_MEMO},
     };
     for (const auto& [command, key] : sorts) {
-        commands.setHandler(command, [&doc, &ui, key] {
-            sortQsos(doc, ui, key);
-            doc.updateAllViews();
-        });
+        commands.setHandler(command, [&doc, &ui, key] { OnSort(doc, ui, key); });
     }
 }
 
 void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     const std::pair<Command, void (*)(CSorvakDoc&, Ui&)> saves[] = {
-        {Command::FileSave, onFileSave},
-        {Command::FileSaveAs, onFileSaveAs},
-        {Command::ExportCabrillo, onExportCabrillo},
-        {Command::ListCabrillo, onExportCabrillo},
-        {Command::ExportJarl, onExportJarl},
+        {Command::FileSave, OnFileSave},
+        {Command::FileSaveAs, OnFileSaveAs},
+        {Command::ExportCabrillo, OnExportCabrillo},
+        {Command::ListCabrillo, OnExportCabrillo},
+        {Command::ExportJarl, OnExportJarl},
     };
     for (const auto& [command, save] : saves) {
         commands.setHandler(command, [&doc, &ui, save] { save(doc, ui); });
@@ -79,20 +77,23 @@ void registerSaves(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
     }
 }
 
-void registerReports(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
-    commands.setHandler(Command::ListCheckList, [&doc, &ui] { writeCheckList(doc, ui); });
-    commands.setHandler(Command::ListAnalysis, [&doc, &ui] { runAnalysis(doc, ui); });
+void registerReports(CommandSet& commands, CSorvakDoc& doc, Ui& ui, const std::string& folder) {
+    commands.setHandler(Command::ListCheckList,
+                        [&doc, &ui, &folder] { writeCheckList(doc, ui, folder); });
+    commands.setHandler(Command::ListAnalysis,
+                        [&doc, &ui, &folder] { runAnalysis(doc, ui, folder); });
     commands.setHandler(Command::SetCheckList, [&doc, &ui] { checkListSettings(doc, ui); });
     commands.setHandler(Command::SetAnalysis, [&doc, &ui] { analysisSettings(doc, ui); });
 }
 
 }  // namespace
 
-void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui) {
+void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui,
+                              const std::string& reportFolder) {
     registerLoads(commands, doc, ui);
     registerSorts(commands, doc, ui);
     registerSaves(commands, doc, ui);
-    registerReports(commands, doc, ui);
+    registerReports(commands, doc, ui, reportFolder);
     commands.setHandler(Command::ListRateChart, [&commands, &doc, &ui] {
         if (auto* frame = qobject_cast<QWidget*>(commands.parent())) {
             showRateChart(doc, ui, *frame);

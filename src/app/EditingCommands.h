@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 namespace sorvak {
 
 class CSorvakDoc;
@@ -9,11 +7,9 @@ class CSorvakView;
 class CommandSet;
 class Ui;
 
-// Gives the list its QSO dialogs and registers the commands that edit the
-// log: find, dupe marking, the sent-number and number-to-multiplier tools
-// and the contest data of both menus. `entered` is called after each QSO of
-// new-QSO entry.
-void registerEditingCommands(CSorvakView& view, CSorvakDoc& doc, Ui& ui, CommandSet& commands,
-                             std::function<void()> entered = {});
+// Registers the commands that work on the whole log from the list: find,
+// dupe marking, the sent-number and number-to-multiplier tools and the
+// contest data of both menus.
+void registerEditingCommands(CSorvakView& view, CSorvakDoc& doc, Ui& ui, CommandSet& commands);
 
 }  // namespace sorvak

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogControls.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -28,6 +30,25 @@ class FormBindings {
     }
     void bind(std::optional<Field> field, Flag member, QAbstractButton* box) {
         flags_.push_back(FlagBinding{field, member, box});
+    }
+
+    // A new edit, drop-down list or check box with the object name, bound.
+    QLineEdit* edit(const char* name, Field field, Text member) {
+        QLineEdit* e = makeEdit(name);
+        bind(field, member, e);
+        return e;
+    }
+    QComboBox* combo(const char* name, Field field, Text member,
+                     const std::vector<std::string>& entries) {
+        QComboBox* c = makeCombo(name, entries);
+        bind(field, member, c->lineEdit(), c);
+        return c;
+    }
+    QCheckBox* box(const char* name, const char* caption, std::optional<Field> field, Flag member) {
+        auto* b = new QCheckBox(QString::fromUtf8(caption));
+        b->setObjectName(QString::fromLatin1(name));
+        bind(field, member, b);
+        return b;
     }
 
     void load(const Form& form) const {

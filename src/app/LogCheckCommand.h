@@ -20,9 +20,6 @@ class LogCheckCommand {
     void OnLogCheck();
 
   private:
-    // The log as it is now, with the kept settings and the clock now.
-    std::optional<LogCheckResult> check();
-
     CSorvakDoc& doc_;
     Ui& ui_;
     QWidget& frame_;

@@ -14,8 +14,8 @@
 #include "CSorvakView.h"
 #include "RateChartWindow.h"
 #include "ViewSelection.h"
+#include "commands/LogCheckCommands.h"
 #include "model/CSorvakDoc.h"
-#include "platform/AtomicFile.h"
 #include "platform/Ui.h"
 #include "reports/LogCheckText.h"
 
@@ -155,17 +155,7 @@ void LogCheckWindow::OnRecheck() {
 }
 
 void LogCheckWindow::OnSaveText() {
-    FileDialog dialog;
-    dialog.title = "ログチェックの結果の保存";
-    dialog.filter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||";
-    dialog.proposedName = logCheckFileName(doc_.title());
-    dialog.defaultExtension = "TXT";
-    dialog.confirmOverwrite = true;
-    if (std::optional<std::string> path = ui_.saveFileName(dialog)) {
-        if (!replaceFileContents(*path, logCheckText(result_, doc_.title()))) {
-            ui_.tell("ﾌｧｲﾙに書き込めませんでした。\n" + *path);
-        }
-    }
+    OnSaveLogCheckText(doc_, ui_, result_);
 }
 
 void LogCheckWindow::OnFindingDoubleClicked(int findingRow) {

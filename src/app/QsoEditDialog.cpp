@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "DialogControls.h"
+#include "QsoKeyStrokes.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -31,91 +32,31 @@ class CallSignEdit : public QLineEdit {
     }
 };
 
-// PC keyboard scan codes of the keys the rules use.
-QsoKey keyOfScanCode(quint32 scan) {
-    switch (scan) {
-        case 1:
-            return QsoKey::Escape;
-        case 17:
-            return QsoKey::W;
-        case 19:
-            return QsoKey::R;
-        case 20:
-            return QsoKey::T;
-        case 24:
-            return QsoKey::O;
-        case 25:
-            return QsoKey::P;
-        case 31:
-            return QsoKey::S;
-        case 37:
-            return QsoKey::K;
-        case 48:
-            return QsoKey::B;
-        case 50:
-            return QsoKey::M;
-        case 57:
-            return QsoKey::Space;
-        default:
-            return QsoKey::Other;
-    }
-}
+// The parts of the QSO's date and time, in their order on the dialog.
+struct DatePart {
+    const char* name;
+    const char* caption;
+    QsoEditForm::Field field;
+    std::string QsoEditForm::*member;
+};
+using F = QsoEditForm;
+const DatePart kDateParts[] = {
+    {"year", "年", F::Field::Year, &F::year},       {"month", "月", F::Field::Month, &F::month},
+    {"day", "日", F::Field::Day, &F::day},          {"hour", "時", F::Field::Hour, &F::hour},
+    {"minute", "分", F::Field::Minute, &F::minute}, {"second", "秒", F::Field::Second, &F::second},
+};
 
-QsoKey keyOfKeyCode(int key) {
-    switch (key) {
-        case Qt::Key_Escape:
-            return QsoKey::Escape;
-        case Qt::Key_Space:
-            return QsoKey::Space;
-        case Qt::Key_W:
-            return QsoKey::W;
-        case Qt::Key_R:
-            return QsoKey::R;
-        case Qt::Key_T:
-            return QsoKey::T;
-        case Qt::Key_O:
-            return QsoKey::O;
-        case Qt::Key_P:
-            return QsoKey::P;
-        case Qt::Key_S:
-            return QsoKey::S;
-        case Qt::Key_K:
-            return QsoKey::K;
-        case Qt::Key_B:
-            return QsoKey::B;
-        case Qt::Key_M:
-            return QsoKey::M;
-        default:
-            return QsoKey::Other;
-    }
-}
-
-QWidget* inGroup(const char* title, QWidget* first, QWidget* second) {
+// Two controls in a titled group, side by side or one above the other.
+QWidget* inGroup(const char* title, QWidget* first, QWidget* second,
+                 QBoxLayout::Direction direction) {
     auto* group = new QGroupBox(QString::fromUtf8(title));
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = new QBoxLayout(direction, group);
     layout->addWidget(first);
     layout->addWidget(second);
     return group;
 }
 
 }  // namespace
-
-QsoKeyStroke QsoEditDialog::strokeOf(const QKeyEvent& event, const QString& platform) {
-    QsoKeyStroke stroke;
-    Qt::KeyboardModifiers mods = event.modifiers();
-    stroke.ctrl = mods.testFlag(Qt::ControlModifier);
-    stroke.shift = mods.testFlag(Qt::ShiftModifier);
-    stroke.alt = mods.testFlag(Qt::AltModifier);
-    // On X11 and Wayland the native scan code is the PC scan code plus 8;
-    // without one (other platforms, synthetic events) the key code stands in.
-    quint32 native = event.nativeScanCode();
-    if (native > 8 && (platform == QLatin1String("xcb") || platform == QLatin1String("wayland"))) {
-        stroke.key = keyOfScanCode(native - 8);
-    } else {
-        stroke.key = keyOfKeyCode(event.key());
-    }
-    return stroke;
-}
 
 QsoEditDialog::QsoEditDialog(QsoEditForm& form, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(form), ui_(ui) {
@@ -130,124 +71,107 @@ QsoEditDialog::QsoEditDialog(QsoEditForm& form, Ui& ui, QWidget* parent)
     bindings_.widgetOf(Field::CallSign)->setFocus();
 }
 
-void QsoEditDialog::build() {
-    auto edit = [this](const char* name, Field field, std::string QsoEditForm::*member) {
-        QLineEdit* e = field == Field::CallSign ? new CallSignEdit : new QLineEdit;
-        e->setObjectName(QString::fromLatin1(name));
-        bindings_.bind(field, member, e);
-        return e;
-    };
-    auto combo = [this](const char* name, Field field, std::string QsoEditForm::*member,
-                        const std::vector<std::string>& entries) {
-        QComboBox* c = makeCombo(name, entries);
-        bindings_.bind(field, member, c->lineEdit(), c);
-        return c;
-    };
-    using F = QsoEditForm;
-    QLineEdit* qsoNumber = edit("qsoNumber", Field::QsoNumber, &F::qsoNumber);
-    qsoNumber->setReadOnly(true);
-    QLineEdit* callSign = edit("callSign", Field::CallSign, &F::callSign);
-    QLineEdit* srst = edit("srst", Field::Srst, &F::srst);
-    QLineEdit* sent = edit("sent", Field::Sent, &F::sent);
-    QLineEdit* rrst = edit("rrst", Field::Rrst, &F::rrst);
-    QLineEdit* rcvd = edit("rcvd", Field::Rcvd, &F::rcvd);
-    for (QLineEdit* e : {callSign, sent, rcvd}) {
+QsoEditDialog::Controls QsoEditDialog::makeControls() {
+    auto& b = bindings_;
+    Controls c;
+    c.qsoNumber = b.edit("qsoNumber", Field::QsoNumber, &F::qsoNumber);
+    c.qsoNumber->setReadOnly(true);
+    c.callSign = new CallSignEdit;
+    c.callSign->setObjectName("callSign");
+    b.bind(Field::CallSign, &F::callSign, c.callSign);
+    c.srst = b.edit("srst", Field::Srst, &F::srst);
+    c.sent = b.edit("sent", Field::Sent, &F::sent);
+    c.rrst = b.edit("rrst", Field::Rrst, &F::rrst);
+    c.rcvd = b.edit("rcvd", Field::Rcvd, &F::rcvd);
+    for (QLineEdit* e : {c.callSign, c.sent, c.rcvd}) {
         forceUpperCase(e);
     }
-    for (QLineEdit* e : {srst, rrst}) {
+    for (QLineEdit* e : {c.srst, c.rrst}) {
         allowDigitsOnly(e);
     }
-    QLineEdit* multi = edit("multi", Field::Multi, &F::multi);
-    auto* newMulti = new QCheckBox("new");
-    newMulti->setObjectName("newMulti");
-    bindings_.bind(Field::NewMulti, &F::newMulti, newMulti);
-    QLineEdit* multi2 = edit("multi2", Field::Multi2, &F::multi2);
-    auto* newMulti2 = new QCheckBox("new");
-    newMulti2->setObjectName("newMulti2");
-    bindings_.bind(Field::NewMulti2, &F::newMulti2, newMulti2);
-    band_ = combo("band", Field::Band, &F::band, F::bandList());
-    mode_ = combo("mode", Field::Mode, &F::mode, F::modeList());
-    QComboBox* power = combo("power", Field::Power, &F::power, F::powerList());
-    QLineEdit* tx = edit("txNumber", Field::TxNumber, &F::txNumber);
-    QLineEdit* points = edit("points", Field::Points, &F::points);
-    QLineEdit* op = edit("operatorName", Field::Operator, &F::operatorName);
-    QLineEdit* memo = edit("memo", Field::Memo, &F::memo);
-    const std::pair<const char*, std::pair<Field, std::string F::*>> dateParts[] = {
-        {"年", {Field::Year, &F::year}},     {"月", {Field::Month, &F::month}},
-        {"日", {Field::Day, &F::day}},       {"時", {Field::Hour, &F::hour}},
-        {"分", {Field::Minute, &F::minute}}, {"秒", {Field::Second, &F::second}},
-    };
-    const char* dateNames[] = {"year", "month", "day", "hour", "minute", "second"};
-    useCurrentTime_ = new QCheckBox(QString::fromUtf8("現在時刻(&U)"));
-    useCurrentTime_->setObjectName("useCurrentTime");
+    c.multi = b.edit("multi", Field::Multi, &F::multi);
+    c.newMulti = b.box("newMulti", "new", Field::NewMulti, &F::newMulti);
+    c.multi2 = b.edit("multi2", Field::Multi2, &F::multi2);
+    c.newMulti2 = b.box("newMulti2", "new", Field::NewMulti2, &F::newMulti2);
+    band_ = b.combo("band", Field::Band, &F::band, F::bandList());
+    mode_ = b.combo("mode", Field::Mode, &F::mode, F::modeList());
+    c.power = b.combo("power", Field::Power, &F::power, F::powerList());
+    c.tx = b.edit("txNumber", Field::TxNumber, &F::txNumber);
+    c.points = b.edit("points", Field::Points, &F::points);
+    c.op = b.edit("operatorName", Field::Operator, &F::operatorName);
+    c.memo = b.edit("memo", Field::Memo, &F::memo);
+    for (const DatePart& part : kDateParts) {
+        QLineEdit* e = b.edit(part.name, part.field, part.member);
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        c.date.push_back(e);
+    }
+    useCurrentTime_ =
+        b.box("useCurrentTime", "現在時刻(&U)", Field::UseCurrentTime, &F::useCurrentTime);
     useCurrentTime_->setToolTip(
         QString::fromUtf8("交信日時に現在時刻を使用する場合はチェックします"));
-    bindings_.bind(Field::UseCurrentTime, &F::useCurrentTime, useCurrentTime_);
+    return c;
+}
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(qsoNumber, 0, 0);
-    auto* dateRow = new QHBoxLayout;
-    std::vector<QWidget*> dateEdits;
-    QLabel* dateLabel = makeLabel("交信日時(&T)");
-    dateRow->addWidget(dateLabel);
-    int i = 0;
-    for (const auto& [caption, binding] : dateParts) {
-        QLineEdit* e = edit(dateNames[i++], binding.first, binding.second);
-        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-        dateRow->addWidget(e);
-        dateRow->addWidget(makeLabel(caption));
-        dateEdits.push_back(e);
+QLayout* QsoEditDialog::layOutDate(const Controls& c) {
+    auto* row = new QHBoxLayout;
+    QLabel* label = makeLabel("交信日時(&T)", c.date.front());
+    row->addWidget(label);
+    for (size_t i = 0; i < c.date.size(); ++i) {
+        row->addWidget(c.date[i]);
+        row->addWidget(makeLabel(kDateParts[i].caption));
     }
-    dateLabel->setBuddy(dateEdits.front());
-    dateRow->addWidget(useCurrentTime_);
-    dateRow->addStretch();
-    grid->addLayout(dateRow, 0, 1, 1, 7);
-    grid->addWidget(makeLabel("ｺｰﾙｻｲﾝ(&C)", callSign), 1, 0);
-    grid->addWidget(callSign, 2, 0);
-    auto* sentGroup = new QGroupBox(QString::fromUtf8("送信ﾅﾝﾊﾞｰ(&S)"));
-    auto* sentLayout = new QHBoxLayout(sentGroup);
-    sentLayout->addWidget(srst);
-    sentLayout->addWidget(sent);
-    auto* rcvdGroup = new QGroupBox(QString::fromUtf8("受信ﾅﾝﾊﾞｰ(&R)"));
-    auto* rcvdLayout = new QHBoxLayout(rcvdGroup);
-    rcvdLayout->addWidget(rrst);
-    rcvdLayout->addWidget(rcvd);
-    grid->addWidget(sentGroup, 1, 1, 2, 1);
-    grid->addWidget(rcvdGroup, 1, 2, 2, 1);
-    grid->addWidget(inGroup("ﾏﾙﾁ", multi, newMulti), 1, 3, 2, 1);
-    grid->addWidget(inGroup("第2ﾏﾙﾁ", multi2, newMulti2), 1, 4, 2, 1);
+    row->addWidget(useCurrentTime_);
+    row->addStretch();
+    return row;
+}
+
+QLayout* QsoEditDialog::layOut(const Controls& c) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(c.qsoNumber, 0, 0);
+    grid->addLayout(layOutDate(c), 0, 1, 1, 7);
+    grid->addWidget(makeLabel("ｺｰﾙｻｲﾝ(&C)", c.callSign), 1, 0);
+    grid->addWidget(c.callSign, 2, 0);
+    grid->addWidget(inGroup("送信ﾅﾝﾊﾞｰ(&S)", c.srst, c.sent, QBoxLayout::LeftToRight), 1, 1, 2, 1);
+    grid->addWidget(inGroup("受信ﾅﾝﾊﾞｰ(&R)", c.rrst, c.rcvd, QBoxLayout::LeftToRight), 1, 2, 2, 1);
+    grid->addWidget(inGroup("ﾏﾙﾁ", c.multi, c.newMulti, QBoxLayout::TopToBottom), 1, 3, 2, 1);
+    grid->addWidget(inGroup("第2ﾏﾙﾁ", c.multi2, c.newMulti2, QBoxLayout::TopToBottom), 1, 4, 2, 1);
     grid->addWidget(makeLabel("ﾊﾞﾝﾄﾞ(&B)", band_), 1, 5);
     grid->addWidget(band_, 2, 5);
     grid->addWidget(makeLabel("ﾓｰﾄﾞ(&W)", mode_), 1, 6);
     grid->addWidget(mode_, 2, 6);
-    grid->addWidget(makeLabel("ﾊﾟﾜｰ(&P)", power), 1, 7);
-    grid->addWidget(power, 2, 7);
+    grid->addWidget(makeLabel("ﾊﾟﾜｰ(&P)", c.power), 1, 7);
+    grid->addWidget(c.power, 2, 7);
     auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(makeLabel("T&X#", tx));
-    lastRow->addWidget(tx);
-    lastRow->addWidget(makeLabel("得点(&I)", points));
-    lastRow->addWidget(points);
-    lastRow->addWidget(makeLabel("ｵﾍﾟﾚｰﾀ(&O)", op));
-    lastRow->addWidget(op);
-    lastRow->addWidget(makeLabel("ﾒﾓ(&M)", memo));
-    lastRow->addWidget(memo, 1);
+    lastRow->addWidget(makeLabel("T&X#", c.tx));
+    lastRow->addWidget(c.tx);
+    lastRow->addWidget(makeLabel("得点(&I)", c.points));
+    lastRow->addWidget(c.points);
+    lastRow->addWidget(makeLabel("ｵﾍﾟﾚｰﾀ(&O)", c.op));
+    lastRow->addWidget(c.op);
+    lastRow->addWidget(makeLabel("ﾒﾓ(&M)", c.memo));
+    lastRow->addWidget(c.memo, 1);
     grid->addLayout(lastRow, 3, 0, 1, 8);
+    return grid;
+}
+
+void QsoEditDialog::build() {
+    Controls c = makeControls();
     QDialogButtonBox* buttons = makeOkCancel(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(layOut(c));
     layout->addWidget(buttons);
 
-    std::vector<QWidget*> order = {callSign, srst,   sent,      rrst,  rcvd,     multi,
-                                   newMulti, multi2, newMulti2, band_, mode_,    power,
-                                   tx,       points, op,        memo,  qsoNumber};
-    order.insert(order.end(), dateEdits.begin(), dateEdits.end());
+    std::vector<QWidget*> order = {c.callSign, c.srst,   c.sent,      c.rrst, c.rcvd,     c.multi,
+                                   c.newMulti, c.multi2, c.newMulti2, band_,  mode_,      c.power,
+                                   c.tx,       c.points, c.op,        c.memo, c.qsoNumber};
+    order.insert(order.end(), c.date.begin(), c.date.end());
     order.push_back(buttons->button(QDialogButtonBox::Ok));
     order.push_back(buttons->button(QDialogButtonBox::Cancel));
     order.push_back(useCurrentTime_);
     setTabOrder(order);
 
-    connect(band_, &QComboBox::currentTextChanged, this, [this] { follow(onBandChanged); });
-    connect(mode_, &QComboBox::currentTextChanged, this, [this] { follow(onModeChanged); });
+    connect(band_, &QComboBox::currentTextChanged, this, [this] { follow(OnBandChanged); });
+    connect(mode_, &QComboBox::currentTextChanged, this, [this] { follow(OnModeChanged); });
 }
 
 void QsoEditDialog::setTabOrder(const std::vector<QWidget*>& order) {
@@ -279,7 +203,7 @@ bool QsoEditDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool QsoEditDialog::handleKey(QObject*, QKeyEvent* event) {
-    QsoKeyStroke stroke = strokeOf(*event, QGuiApplication::platformName());
+    QsoKeyStroke stroke = qsoKeyStrokeOf(*event, QGuiApplication::platformName());
     if (stroke.key == QsoKey::Other) {
         return false;
     }

@@ -8,6 +8,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
+class QLineEdit;
 class QKeyEvent;
 
 namespace sorvak {
@@ -24,17 +26,36 @@ class QsoEditDialog : public QDialog {
 
     void accept() override;
 
-    // The fast-entry key of a key press on the named windowing platform:
-    // letters by their physical position where the platform tells it.
-    static QsoKeyStroke strokeOf(const QKeyEvent& event, const QString& platform);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     using Field = QsoEditForm::Field;
 
+    // The dialog's controls, each bound to its field of the form.
+    struct Controls {
+        QLineEdit* qsoNumber = nullptr;
+        QLineEdit* callSign = nullptr;
+        QLineEdit* srst = nullptr;
+        QLineEdit* sent = nullptr;
+        QLineEdit* rrst = nullptr;
+        QLineEdit* rcvd = nullptr;
+        QLineEdit* multi = nullptr;
+        QCheckBox* newMulti = nullptr;
+        QLineEdit* multi2 = nullptr;
+        QCheckBox* newMulti2 = nullptr;
+        QComboBox* power = nullptr;
+        QLineEdit* tx = nullptr;
+        QLineEdit* points = nullptr;
+        QLineEdit* op = nullptr;
+        QLineEdit* memo = nullptr;
+        std::vector<QWidget*> date;
+    };
+
     void build();
+    Controls makeControls();
+    QLayout* layOut(const Controls& c);
+    QLayout* layOutDate(const Controls& c);
     void setTabOrder(const std::vector<QWidget*>& order);
     bool handleKey(QObject* watched, QKeyEvent* event);
     // Runs a rule with the fields read before and shown after.

@@ -120,7 +120,7 @@ RateChartWindow::RateChartWindow(const CSorvakDoc& doc, Ui& ui, QWidget* parent)
 
     auto* save = new QPushButton(QStringLiteral("PNGで保存(&S)..."), this);
     save->setObjectName("savePng");
-    connect(save, &QPushButton::clicked, this, &RateChartWindow::onSave);
+    connect(save, &QPushButton::clicked, this, &RateChartWindow::OnSave);
     auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -155,8 +155,7 @@ void RateChartWindow::redraw() {
     QString name = QString::fromStdString(fileStem(doc_.title()));
     setWindowTitle(QStringLiteral("レートグラフ - ") + name);
     clearChart();
-    RateSeries series =
-        rateSeriesOf(doc_.qsoList(), doc_.reportSettings().includeZeroHours != 0, ui_);
+    RateSeries series = rateSeriesOf(doc_.qsoList(), doc_.reportSettings().includeZeroHours != 0);
     if (series.hours.empty()) {
         chart_->setTitle(QStringLiteral("解析すべきデータがありません。"));
         return;
@@ -228,7 +227,7 @@ void RateChartWindow::labelHours() {
     hourAxis_->setRange(-0.5, static_cast<qreal>(hours_.size()) - 0.5);
 }
 
-void RateChartWindow::onSave() {
+void RateChartWindow::OnSave() {
     FileDialog dialog;
     dialog.title = "レートグラフの保存";
     dialog.filter = "PNGﾌｧｲﾙ (*.png)|*.png||";

@@ -35,7 +35,7 @@ class RateChartWindow : public QWidget {
     void redraw();
 
     // Asks for a file name and saves the picture there.
-    void onSave();
+    void OnSave();
     // Writes the picture as PNG, replacing the file whole; false on failure.
     bool savePng(const std::string& path);
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "RecentFiles.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
 
@@ -32,8 +32,8 @@ void loadCommandLineFile(const CommandLineInfo& info, CSorvakDoc& doc, Ui& ui,
     if (!info.fileName) {
         return;
     }
-    // The window follows the log's folder, so the path must not depend on
-    // the folder it was started in.
+    // The title and the protected path name the file itself, whatever the
+    // current directory.
     std::error_code error;
     std::string path = std::filesystem::absolute(*info.fileName, error).string();
     if (error) {

@@ -25,4 +25,8 @@ void ViewSelection::refresh() {
     view_.OnUpdate();
 }
 
+void ViewSelection::showRowsDeleted(const std::vector<size_t>& rows) {
+    view_.showRowsDeleted(rows);
+}
+
 }  // namespace sorvak

@@ -6,7 +6,7 @@ namespace sorvak {
 
 class CSorvakView;
 
-// The QSO list's selection and refresh as the editing operations see them.
+// The QSO list's selection and refresh as the commands see them.
 class ViewSelection : public ListSelection {
   public:
     explicit ViewSelection(CSorvakView& view) : view_(view) {}
@@ -15,6 +15,7 @@ class ViewSelection : public ListSelection {
     void selectRows(const std::vector<size_t>& rows) override;
     void selectOnly(size_t row) override;
     void refresh() override;
+    void showRowsDeleted(const std::vector<size_t>& rows) override;
 
   private:
     CSorvakView& view_;

@@ -115,6 +115,67 @@ bool applyCabrilloOptions(const CliArguments& args, CabrilloHeaderForm& form, st
     return true;
 }
 
+namespace {
+
+// Files an option that takes a value; false, with the error, when the option
+// is unknown or the value wrong.
+bool takeOption(const std::string& name, const std::string& value, CliArguments& parsed,
+                std::string& error) {
+    if (auto kind = actionKind(name)) {
+        if (*kind == CliAction::Kind::Answer && value != "yes" && value != "no") {
+            error = "--answer takes yes or no";
+            return false;
+        }
+        parsed.actions.push_back(CliAction{*kind, value});
+    } else if (name == "to") {
+        parsed.to = value;
+    } else if (name == "jarl") {
+        parsed.jarlOptions.push_back(value);
+    } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
+               kExportOptions.end()) {
+        parsed.exportOptions[name] = value;
+    } else if (isReportOption(name)) {
+        parsed.reportOptions[name] = value;
+    } else if (isCheckOption(name)) {
+        parsed.checkOptions[name] = value;
+    } else {
+        error = "unknown option --" + name;
+        return false;
+    }
+    return true;
+}
+
+// The command and its files from the arguments that are no options.
+bool takeCommand(const std::vector<std::string>& positional, CliArguments& parsed,
+                 std::string& error) {
+    if (positional.empty()) {
+        error = "no command";
+        return false;
+    }
+    parsed.command = positional[0];
+    bool takesFile =
+        parsed.command == "dump" || parsed.command == "check" || isReportCommand(parsed.command);
+    size_t wanted = takesFile ? 2 : parsed.command == "convert" ? 3 : 0;
+    if (wanted == 0) {
+        error = "unknown command " + parsed.command;
+        return false;
+    }
+    if (positional.size() != wanted) {
+        error = "wrong number of arguments for " + parsed.command;
+        return false;
+    }
+    parsed.file = positional[1];
+    if (wanted == 3) {
+        parsed.out = positional[2];
+    } else if (parsed.to || !parsed.exportOptions.empty() || !parsed.jarlOptions.empty()) {
+        error = parsed.command + " takes no export options";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& args,
                                               std::string& error) {
     CliArguments parsed;
@@ -142,51 +203,11 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
             error = "option " + arg + " needs a value";
             return std::nullopt;
         }
-        const std::string& value = args[++i];
-        if (auto kind = actionKind(name)) {
-            if (*kind == CliAction::Kind::Answer && value != "yes" && value != "no") {
-                error = "--answer takes yes or no";
-                return std::nullopt;
-            }
-            parsed.actions.push_back(CliAction{*kind, value});
-        } else if (name == "to") {
-            parsed.to = value;
-        } else if (name == "jarl") {
-            parsed.jarlOptions.push_back(value);
-        } else if (std::find(kExportOptions.begin(), kExportOptions.end(), name) !=
-                   kExportOptions.end()) {
-            parsed.exportOptions[name] = value;
-        } else if (isReportOption(name)) {
-            parsed.reportOptions[name] = value;
-        } else if (isCheckOption(name)) {
-            parsed.checkOptions[name] = value;
-        } else {
-            error = "unknown option " + arg;
+        if (!takeOption(name, args[++i], parsed, error)) {
             return std::nullopt;
         }
     }
-    if (positional.empty()) {
-        error = "no command";
-        return std::nullopt;
-    }
-    parsed.command = positional[0];
-    size_t wanted =
-        parsed.command == "dump" || isReportCommand(parsed.command) || parsed.command == "check" ? 2
-        : parsed.command == "convert"                                                            ? 3
-                                      : 0;
-    if (wanted == 0) {
-        error = "unknown command " + parsed.command;
-        return std::nullopt;
-    }
-    if (positional.size() != wanted) {
-        error = "wrong number of arguments for " + parsed.command;
-        return std::nullopt;
-    }
-    parsed.file = positional[1];
-    if (wanted == 3) {
-        parsed.out = positional[2];
-    } else if (parsed.to || !parsed.exportOptions.empty() || !parsed.jarlOptions.empty()) {
-        error = parsed.command + " takes no export options";
+    if (!takeCommand(positional, parsed, error)) {
         return std::nullopt;
     }
     return parsed;

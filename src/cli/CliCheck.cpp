@@ -5,11 +5,11 @@
 #include <map>
 
 #include "CliArguments.h"
+#include "commands/LogCheckCommands.h"
 #include "editing/LogCheckForm.h"
 #include "model/CSorvakDoc.h"
 #include "platform/LogClock.h"
 #include "platform/Ui.h"
-#include "reports/LogCheckRun.h"
 #include "reports/LogCheckText.h"
 
 namespace sorvak {

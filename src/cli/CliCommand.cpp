@@ -11,12 +11,13 @@
 #include "CliLogTools.h"
 #include "CliReports.h"
 #include "CliUi.h"
+#include "commands/FileLoad.h"
+#include "commands/LoadCommands.h"
+#include "commands/SaveCommands.h"
+#include "commands/SortCommands.h"
 #include "editing/CabrilloHeaderForm.h"
 #include "editing/JarlLogForm.h"
-#include "formats/FileLoad.h"
-#include "formats/LoadCommands.h"
 #include "formats/LogSource.h"
-#include "formats/SaveCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoColumns.h"
 #include "model/Sorting.h"
@@ -92,8 +93,7 @@ bool CliRun::apply(const CliAction& action) {
         case CliAction::Kind::Merge:
             return load(action.value, LoadMode::Merge);
         case CliAction::Kind::Sort:
-            sortQsos(doc_, ui_, kSortKeys.at(action.value));
-            doc_.updateAllViews();
+            OnSort(doc_, ui_, kSortKeys.at(action.value));
             return true;
         case CliAction::Kind::Answer:
             ui_.setAnswerYes(action.value == "yes");

@@ -5,9 +5,10 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "commands/ListCommands.h"
+#include "commands/LogToolCommands.h"
 #include "editing/BulkChangeForm.h"
 #include "editing/ContestDataForm.h"
-#include "editing/DupeMarking.h"
 #include "editing/ListSelection.h"
 #include "editing/LogTools.h"
 #include "editing/NumberToMultiForm.h"
@@ -147,8 +148,7 @@ void CliLogTools::deleteDupes(CSorvakDoc& doc, Ui& ui) {
     RowSelection list;
     std::vector<size_t> rows = OnCheckDupe(doc, ui, list);
     if (!rows.empty()) {
-        doc.removeRows(rows);
-        doc.setModified();
+        deleteRows(doc, rows);
     }
 }
 
@@ -201,7 +201,8 @@ std::optional<int> CliLogTools::bulk(const std::string& text, CSorvakDoc& doc, U
         rows[i] = i;
     }
     doc.setModified();
-    if (!form.apply(doc, ui, rows)) {
+    if (auto refusal = form.apply(doc, rows)) {
+        ui.tell(*refusal);
         return 1;
     }
     return std::nullopt;

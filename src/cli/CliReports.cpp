@@ -5,13 +5,13 @@
 #include <utility>
 
 #include "CliArguments.h"
+#include "commands/AnalysisCommands.h"
+#include "commands/CheckListCommands.h"
+#include "editing/AnalysisForm.h"
+#include "editing/CheckListForm.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
-#include "reports/Analysis.h"
 #include "reports/AnalysisFlags.h"
-#include "reports/AnalysisForm.h"
-#include "reports/CheckList.h"
-#include "reports/CheckListForm.h"
 #include "reports/CountryFileLocation.h"
 
 namespace sorvak {
@@ -92,7 +92,7 @@ int checkList(const CliArguments& args, CSorvakDoc& doc, Ui& ui) {
         return 1;
     }
     form.apply(doc);
-    return writeCheckListFiles(doc, ui) == CheckListOutcome::Written ? 0 : 1;
+    return writeCheckListFiles(doc, ui, ".") == CheckListOutcome::Written ? 0 : 1;
 }
 
 int analyze(const CliArguments& args, CSorvakDoc& doc, Ui& ui) {
@@ -120,7 +120,7 @@ int analyze(const CliArguments& args, CSorvakDoc& doc, Ui& ui) {
     }
     doc.setReportSettings(form.settings);
     AnalysisOutcome outcome =
-        writeAnalysis(doc, ui, valueOr(args, "country-file", countryFilePath()));
+        writeAnalysis(doc, ui, valueOr(args, "country-file", countryFilePath()), ".");
     return outcome == AnalysisOutcome::Written || outcome == AnalysisOutcome::Cancelled ? 0 : 1;
 }
 

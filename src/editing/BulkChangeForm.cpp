@@ -3,6 +3,7 @@
 #include "editing/FieldChecks.h"
 #include "editing/RecordFields.h"
 #include "model/CSorvakDoc.h"
+#include "model/FieldCapacities.h"
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
@@ -21,25 +22,24 @@ std::optional<BulkChangeForm::Failure> BulkChangeForm::check() const {
         std::optional<std::string> message;
     };
     const Check checks[] = {
-        {Field::Band, checkText(band, 4)},
+        {Field::Band, checkText(band, kBandTextCapacity)},
         {Field::Day, checkUnsigned(day, 1, 31)},
-        {Field::Memo, checkText(memo, 64)},
-        {Field::Mode, checkText(mode, 5)},
+        {Field::Memo, checkText(memo, kMemoCapacity)},
+        {Field::Mode, checkText(mode, kModeTextCapacity)},
         {Field::Month, checkUnsigned(month, 1, 12)},
-        {Field::Operator, checkText(operatorName, 14)},
-        {Field::Power, checkText(power, 1)},
-        {Field::Points, checkUnsigned(points, 0, 255)},
-        {Field::Rrst, checkUnsigned(rrst, 0, 599)},
-        {Field::Sent, checkText(sent, 30)},
-        {Field::Srst, checkUnsigned(srst, 0, 599)},
+        {Field::Operator, checkText(operatorName, kOperatorCapacity)},
+        {Field::Power, checkText(power, kPowerTextCapacity)},
+        {Field::Points, checkUnsigned(points, 0, kMaxPoints)},
+        {Field::Rrst, checkUnsigned(rrst, 0, kMaxRst)},
+        {Field::Sent, checkText(sent, kExchangeCapacity)},
+        {Field::Srst, checkUnsigned(srst, 0, kMaxRst)},
         {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
-        {Field::OnlyBand, checkText(onlyBandText, 4)},
-        {Field::OnlyMode, checkText(onlyModeText, 5)},
+        {Field::OnlyBand, checkText(onlyBandText, kBandTextCapacity)},
+        {Field::OnlyMode, checkText(onlyModeText, kModeTextCapacity)},
         {Field::ShiftMinutes, checkSigned(shiftMinutes, -59, 59)},
         {Field::ShiftHours, checkSigned(shiftHours, -23, 23)},
-        // The TX number is stored in one byte.
-        {Field::TxNumber, checkUnsigned(txNumber, 0, 255)},
-        {Field::Rcvd, checkText(rcvd, 30)},
+        {Field::TxNumber, checkUnsigned(txNumber, 0, kMaxTxNumber)},
+        {Field::Rcvd, checkText(rcvd, kExchangeCapacity)},
     };
     for (const Check& c : checks) {
         if (c.message) {
@@ -100,7 +100,8 @@ void BulkChangeForm::change(QsoRecord& r) const {
     }
 }
 
-bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) const {
+std::optional<std::string> BulkChangeForm::apply(CSorvakDoc& doc,
+                                                 const std::vector<size_t>& rows) const {
     bool anyRow = false;
     for (size_t row : rows) {
         anyRow = anyRow || meetsConditions(doc.at(row));
@@ -109,16 +110,13 @@ bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& r
     // never leaves half the rows changed for a later OK to change again.
     if (anyRow) {
         if (changeBand && bandCodeOf(storedText(band)) < 0) {
-            ui.tell("ﾊﾞﾝﾄﾞ " + band + " は不正です。");
-            return false;
+            return "ﾊﾞﾝﾄﾞ " + band + " は不正です。";
         }
         if (changeMode && modeCodeOf(storedText(mode)) < 0) {
-            ui.tell("ﾓｰﾄﾞ " + mode + " は不正です。");
-            return false;
+            return "ﾓｰﾄﾞ " + mode + " は不正です。";
         }
         if (changePower && (power.empty() || powerCodeOf(power[0]) < 0)) {
-            ui.tell("ﾊﾟﾜｰ " + power + " は不正です。");
-            return false;
+            return "ﾊﾟﾜｰ " + power + " は不正です。";
         }
     }
     for (size_t row : rows) {
@@ -126,27 +124,7 @@ bool BulkChangeForm::apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& r
             change(doc.at(row));
         }
     }
-    return true;
-}
-
-bool bulkChange(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) {
-    if (rows.empty()) {
-        return false;
-    }
-    BulkChangeForm form = BulkChangeForm::prefilledFrom(doc.at(rows.front()));
-    bool accepted = false;
-    while (ui.runDialog(form)) {
-        if (auto failure = form.check()) {
-            ui.tell(failure->message);
-            continue;
-        }
-        accepted = true;
-        doc.setModified();
-        if (form.apply(doc, ui, rows)) {
-            break;
-        }
-    }
-    return accepted;
+    return std::nullopt;
 }
 
 }  // namespace sorvak

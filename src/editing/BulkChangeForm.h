@@ -81,17 +81,13 @@ class BulkChangeForm : public DialogForm {
     std::optional<Failure> check() const;
 
     // Changes the records at the rows (ascending) that meet the conditions.
-    // A band, mode or power text outside its table is refused with its
-    // message before any record is changed; false then, true otherwise.
-    bool apply(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows) const;
+    // A band, mode or power text outside its table is refused before any
+    // record is changed: its message, or nothing when the rows were changed.
+    std::optional<std::string> apply(CSorvakDoc& doc, const std::vector<size_t>& rows) const;
 
   private:
     bool meetsConditions(const QsoRecord& record) const;
     void change(QsoRecord& record) const;
 };
-
-// Runs the dialog over the rows (ascending) until the change is applied or
-// the dialog is cancelled; true when it was accepted at least once.
-bool bulkChange(CSorvakDoc& doc, Ui& ui, const std::vector<size_t>& rows);
 
 }  // namespace sorvak

@@ -42,18 +42,4 @@ void ContestDataForm::apply(CSorvakDoc& doc) const {
     info.contestName = storedText(contestName);
 }
 
-bool editContestData(CSorvakDoc& doc, Ui& ui) {
-    ContestDataForm form = ContestDataForm::prefilledFrom(doc);
-    while (ui.runDialog(form)) {
-        if (auto failure = form.check()) {
-            ui.tell(failure->message);
-            continue;
-        }
-        form.apply(doc);
-        doc.setModified();
-        return true;
-    }
-    return false;
-}
-
 }  // namespace sorvak

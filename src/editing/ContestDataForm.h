@@ -39,7 +39,4 @@ class ContestDataForm : public DialogForm {
     void apply(CSorvakDoc& doc) const;
 };
 
-// Runs the dialog over the document's contest header; true when accepted.
-bool editContestData(CSorvakDoc& doc, Ui& ui);
-
 }  // namespace sorvak

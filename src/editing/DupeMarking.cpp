@@ -2,10 +2,7 @@
 
 #include <string_view>
 
-#include "editing/ListSelection.h"
 #include "model/CSorvakDoc.h"
-#include "model/Sorting.h"
-#include "platform/Ui.h"
 
 namespace sorvak {
 namespace {
@@ -27,13 +24,6 @@ bool repeats(const QsoRecord& r, const QsoRecord& reference) {
 
 }  // namespace
 
-void sortByPointsCallTime(CSorvakDoc& doc, Ui& ui) {
-    for (unsigned key : {unsigned{SORT_POINTS}, SORT_CALLSIGN | CMP_BYTES, unsigned{SORT_TIME}}) {
-        sortQsos(doc, ui, key);
-        doc.updateAllViews();
-    }
-}
-
 std::vector<size_t> repeatedRows(const CSorvakDoc& doc) {
     std::vector<size_t> rows;
     if (doc.empty()) {
@@ -48,29 +38,6 @@ std::vector<size_t> repeatedRows(const CSorvakDoc& doc) {
             reference = &r;
         }
     }
-    return rows;
-}
-
-std::vector<size_t> OnCheckDupe(CSorvakDoc& doc, Ui& ui, ListSelection& list) {
-    if (doc.count() < 2) {
-        ui.tell("削除すべきデータがありません。");
-        return {};
-    }
-    if (!ui.confirm("前処理のためデータをソートします。\nよろしいですか?")) {
-        return {};
-    }
-    sortByPointsCallTime(doc, ui);
-    if (!ui.confirm("DUPE QSOデータをチェックします")) {
-        return {};
-    }
-    std::vector<size_t> rows;
-    {
-        WaitCursor wait(ui);
-        rows = repeatedRows(doc);
-        list.selectRows(rows);
-    }
-    ui.tell(rows.empty() ? "DUPE QSOデータはありません。"
-                         : "DUPE QSOデータが選択されました。\n不要な場合は削除して下さい。");
     return rows;
 }
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -206,6 +206,7 @@ void JarlLogForm::apply(CSorvakDoc& doc) const {
     }
     header.checkLog = checkLog;
     header.utcLogSheet = utcLogSheet;
+    header.totalScore = totalScore();
 }
 
 }  // namespace sorvak

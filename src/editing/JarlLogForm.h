@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/ClockTime.h"
 #include "model/JarlLogHeader.h"
+#include "platform/ClockTime.h"
 #include "platform/Ui.h"
 #include "reports/JarlScore.h"
 
@@ -65,8 +65,8 @@ class JarlLogForm : public DialogForm {
     // What to ask before writing a log without an operator list whose
     // operators are not only the call sign's holder; nothing when all is well.
     std::optional<std::string> operatorListQuestion() const;
-    // Stores every field, the check-log flag and the log sheet's clock into
-    // the document.
+    // Stores every field, the check-log flag, the log sheet's clock and the
+    // total score into the document.
     void apply(CSorvakDoc& doc) const;
 };
 

@@ -26,4 +26,8 @@ void RowSelection::refresh() {
     ++refreshCount;
 }
 
+void RowSelection::showRowsDeleted(const std::vector<size_t>& /*rows*/) {
+    refresh();
+}
+
 }  // namespace sorvak

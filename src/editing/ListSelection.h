@@ -5,7 +5,7 @@
 
 namespace sorvak {
 
-// What the editing operations need of the QSO list on screen: its selection
+// What the commands need of the QSO list on screen: its selection
 // and its refresh. The window's list implements it; the command line and the
 // tests keep the selection in memory.
 class ListSelection {
@@ -21,6 +21,9 @@ class ListSelection {
     virtual void selectOnly(size_t row) = 0;
     // Clears the selection and shows the document's current row count.
     virtual void refresh() = 0;
+    // After the rows (ascending) were deleted: shows what is left in the
+    // order it had, the focus on the row that followed the last deleted one.
+    virtual void showRowsDeleted(const std::vector<size_t>& rows) = 0;
 };
 
 // A selection kept in memory.
@@ -30,6 +33,7 @@ class RowSelection : public ListSelection {
     void selectRows(const std::vector<size_t>& rows) override;
     void selectOnly(size_t row) override;
     void refresh() override;
+    void showRowsDeleted(const std::vector<size_t>& rows) override;
 
     int refreshCount = 0;
     // The row last given the focus by selectOnly.

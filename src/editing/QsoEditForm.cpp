@@ -2,6 +2,7 @@
 
 #include "editing/FieldChecks.h"
 #include "editing/RecordFields.h"
+#include "model/FieldCapacities.h"
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
@@ -60,7 +61,7 @@ QsoEditForm QsoEditForm::fromRecord(const QsoRecord& r, size_t row) {
     QsoEditForm form;
     form.qsoNumber = std::to_string(row + 1);
     fillSharedFields(form, r);
-    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
+    ClockParts parts = r.clockFace();
     form.hour = std::to_string(parts.hour);
     form.minute = std::to_string(parts.minute);
     form.second = std::to_string(parts.second);
@@ -92,28 +93,27 @@ std::optional<QsoEditForm::Failure> QsoEditForm::check() const {
         std::optional<std::string> message;
     };
     const Check checks[] = {
-        {Field::Band, checkText(band, 4)},
-        {Field::CallSign, checkText(callSign, 12)},
+        {Field::Band, checkText(band, kBandTextCapacity)},
+        {Field::CallSign, checkText(callSign, kCallSignCapacity)},
         {Field::Hour, checkUnsigned(hour, 0, 23)},
         {Field::Day, checkUnsigned(day, 1, 31)},
-        {Field::Memo, checkText(memo, 64)},
+        {Field::Memo, checkText(memo, kMemoCapacity)},
         {Field::Minute, checkUnsigned(minute, 0, 59)},
-        {Field::Mode, checkText(mode, 5)},
+        {Field::Mode, checkText(mode, kModeTextCapacity)},
         {Field::Month, checkUnsigned(month, 1, 12)},
-        {Field::Multi, checkText(multi, 30)},
-        {Field::Operator, checkText(operatorName, 14)},
-        {Field::Power, checkText(power, 1)},
-        {Field::Points, checkUnsigned(points, 0, 255)},
-        {Field::Rrst, checkUnsigned(rrst, 0, 599)},
+        {Field::Multi, checkText(multi, kExchangeCapacity)},
+        {Field::Operator, checkText(operatorName, kOperatorCapacity)},
+        {Field::Power, checkText(power, kPowerTextCapacity)},
+        {Field::Points, checkUnsigned(points, 0, kMaxPoints)},
+        {Field::Rrst, checkUnsigned(rrst, 0, kMaxRst)},
         {Field::Second, checkUnsigned(second, 0, 59)},
-        {Field::Srst, checkUnsigned(srst, 0, 599)},
+        {Field::Srst, checkUnsigned(srst, 0, kMaxRst)},
         {Field::Year, checkUnsigned(year, kFirstYear, kLastYear)},
-        {Field::Rcvd, checkText(rcvd, 30)},
-        {Field::Sent, checkText(sent, 30)},
+        {Field::Rcvd, checkText(rcvd, kExchangeCapacity)},
+        {Field::Sent, checkText(sent, kExchangeCapacity)},
         {Field::QsoNumber, checkUnsigned(qsoNumber)},
-        {Field::Multi2, checkText(multi2, 30)},
-        // The TX number is stored in one byte.
-        {Field::TxNumber, checkUnsigned(txNumber, 0, 255)},
+        {Field::Multi2, checkText(multi2, kExchangeCapacity)},
+        {Field::TxNumber, checkUnsigned(txNumber, 0, kMaxTxNumber)},
     };
     for (const Check& c : checks) {
         if (c.message) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 #include "platform/Ui.h"
 
 namespace sorvak {

@@ -30,7 +30,7 @@ bool inFreeText(Field focus) {
     return focus == Field::Operator || focus == Field::Memo;
 }
 
-QsoKeyResult onSpace(QsoEditForm& form, Field focus) {
+QsoKeyResult OnSpace(QsoEditForm& form, Field focus) {
     QsoKeyResult result;
     switch (focus) {
         case Field::CallSign:
@@ -57,7 +57,7 @@ QsoKeyResult onSpace(QsoEditForm& form, Field focus) {
 }
 
 // Ctrl with W, O, P or K in the call-sign or received-number field.
-QsoKeyResult onCtrlKey(QsoEditForm& form, QsoKey key, Field focus) {
+QsoKeyResult OnCtrlKey(QsoEditForm& form, QsoKey key, Field focus) {
     QsoKeyResult result{true, std::nullopt, true};
     switch (key) {
         case QsoKey::W:
@@ -80,7 +80,7 @@ QsoKeyResult onCtrlKey(QsoEditForm& form, QsoKey key, Field focus) {
 }
 
 // Shift (with Ctrl for the sent RST) and a letter outside the free texts.
-QsoKeyResult onShiftKey(QsoEditForm& form, QsoKey key, bool ctrl) {
+QsoKeyResult OnShiftKey(QsoEditForm& form, QsoKey key, bool ctrl) {
     QsoKeyResult result{true, std::nullopt, true};
     switch (key) {
         case QsoKey::R:
@@ -99,14 +99,14 @@ QsoKeyResult onShiftKey(QsoEditForm& form, QsoKey key, bool ctrl) {
                 return QsoKeyResult{};
             }
             form.band = nextEntry(QsoEditForm::bandList(), form.band);
-            onBandChanged(form);
+            OnBandChanged(form);
             return result;
         case QsoKey::M:
             if (ctrl) {
                 return QsoKeyResult{};
             }
             form.mode = nextEntry(QsoEditForm::modeList(), form.mode);
-            onModeChanged(form);
+            OnModeChanged(form);
             return result;
         default:
             return QsoKeyResult{};
@@ -165,14 +165,14 @@ std::string nextEntry(const std::vector<std::string>& list, const std::string& c
     return *(at + 1);
 }
 
-void onBandChanged(QsoEditForm& form) {
+void OnBandChanged(QsoEditForm& form) {
     if (form.band == "1.9" || form.band == "10") {
         form.mode = QsoEditForm::modeList().front();
-        onModeChanged(form);
+        OnModeChanged(form);
     }
 }
 
-void onModeChanged(QsoEditForm& form) {
+void OnModeChanged(QsoEditForm& form) {
     const char* rst = isCw(form) ? "599" : "59";
     form.srst = rst;
     form.rrst = rst;
@@ -183,7 +183,7 @@ QsoKeyResult applyQsoKey(QsoEditForm& form, QsoKeyStroke stroke, Field focus) {
         return QsoKeyResult{};
     }
     if (stroke.key == QsoKey::Space && !stroke.ctrl) {
-        return onSpace(form, focus);
+        return OnSpace(form, focus);
     }
     if (stroke.key == QsoKey::Escape) {
         if (focus == Field::CallSign) {
@@ -192,10 +192,10 @@ QsoKeyResult applyQsoKey(QsoEditForm& form, QsoKeyStroke stroke, Field focus) {
         return QsoKeyResult{true, Field::CallSign, false};
     }
     if (stroke.ctrl && !stroke.shift && inEntryField(focus)) {
-        return onCtrlKey(form, stroke.key, focus);
+        return OnCtrlKey(form, stroke.key, focus);
     }
     if (stroke.shift && !inFreeText(focus)) {
-        return onShiftKey(form, stroke.key, stroke.ctrl);
+        return OnShiftKey(form, stroke.key, stroke.ctrl);
     }
     return QsoKeyResult{};
 }

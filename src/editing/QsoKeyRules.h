@@ -43,8 +43,8 @@ bool nudgeMinute(QsoEditForm& form, int delta);
 std::string nextEntry(const std::vector<std::string>& list, const std::string& current);
 
 // Bands 1.9 and 10 are CW only: they switch the mode to CW.
-void onBandChanged(QsoEditForm& form);
+void OnBandChanged(QsoEditForm& form);
 // Both RSTs follow the mode: 599 for CW, 59 otherwise.
-void onModeChanged(QsoEditForm& form);
+void OnModeChanged(QsoEditForm& form);
 
 }  // namespace sorvak

@@ -12,7 +12,7 @@ namespace sorvak {
 // TX number, operator and memo, as the dialogs show them.
 template <typename Form>
 void fillSharedFields(Form& form, const QsoRecord& r) {
-    auto parts = breakDownClockTime(r.time()).value_or(ClockParts{});
+    ClockParts parts = r.clockFace();
     form.year = std::to_string(parts.year);
     form.month = std::to_string(parts.month);
     form.day = std::to_string(parts.day);

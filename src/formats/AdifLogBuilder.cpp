@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "formats/AdifVocabulary.h"
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 #include "platform/Cp932.h"
 
 namespace sorvak {

@@ -14,8 +14,6 @@
 namespace sorvak {
 namespace {
 
-constexpr int32_t kJstOffset = 9 * 3600;
-
 std::string readAll(LogSource& source) {
     std::string bytes;
     char buffer[65536];

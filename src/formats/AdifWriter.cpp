@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kAdifVersion = "3.1.6";
 constexpr const char* kProgramId = "SORVAK";
-constexpr int64_t kJstOffset = 9 * 3600;
 
 struct AdifValue {
     const char* name;

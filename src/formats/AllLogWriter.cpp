@@ -1,7 +1,8 @@
 #include "formats/AllLog.h"
 
-#include "formats/TextLine.h"
+#include "formats/TextLogTime.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {

@@ -4,30 +4,16 @@
 #include <cstring>
 #include <limits>
 
+#include "formats/BinaryLayout.h"
 #include "formats/LoadContext.h"
-#include "formats/TextLine.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
 namespace {
 
-// Field offsets and capacities of a QSO record.
-constexpr size_t kTime = 0;
-constexpr size_t kCallSign = 8, kCallSignCap = 12;
-constexpr size_t kSent = 21, kRcvd = 52, kExchangeCap = 30;
-constexpr size_t kSrst = 84, kRrst = 86;
-constexpr size_t kMode = 92, kBand = 93, kPower = 94;
-constexpr size_t kMulti = 95, kMulti2 = 126;
-constexpr size_t kNewMulti = 157, kNewMulti2 = 158, kPoints = 159;
-constexpr size_t kOperator = 160, kOperatorCap = 14;
-constexpr size_t kMemo = 175, kMemoCap = 67;
-constexpr size_t kTxNumber = 243;
-
-// Header record fields.
-constexpr size_t kTimeZone = 84, kCoefficient = 86;
-constexpr size_t kContestName = 175, kContestNameWritten = 64;
-constexpr size_t kStationCallEnd = 19, kContestNameEnd = 238;
+using namespace binary;
 
 constexpr double kEpochDays = 25569.0;
 // The day count of a QSO without a time: day 0, which reads back as no time.

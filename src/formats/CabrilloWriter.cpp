@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "formats/QtcNote.h"
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -70,7 +70,7 @@ std::string header(const CabrilloHeader& h, int version) {
 }
 
 std::string qsoLine(const QsoRecord& qso, const std::string& ownCall) {
-    ClockParts at = clockFaceOf(qso);
+    ClockParts at = qso.clockFace();
     return formatText("QSO: %5s %2s %4.4d-%2.2d-%2.2d %4.4d %-13s %-3d %-6s %-13s %-3d %-6s %d\r\n",
                       cabrilloFrequencyText(qso.band()), cabrilloModeText(qso.mode()), at.year,
                       at.month, at.day, at.hour * 100 + at.minute, ownCall.c_str(), qso.srst(),
@@ -79,7 +79,7 @@ std::string qsoLine(const QsoRecord& qso, const std::string& ownCall) {
 }
 
 std::string qtcLine(const QsoRecord& qso, const QtcNote& note, const std::string& ownCall) {
-    ClockParts at = clockFaceOf(qso);
+    ClockParts at = qso.clockFace();
     return formatText(
         "QTC: %5s %2s %4.4d-%2.2d-%2.2d %4.4d %-13s %3.3d/%2.2d     %-13s %4.4d "
         "%-13s %-4s\r\n",

@@ -1,8 +1,9 @@
 #include <algorithm>
 
 #include "formats/DosLog.h"
-#include "formats/TextLine.h"
+#include "formats/TextLogTime.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {

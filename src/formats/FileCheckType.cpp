@@ -1,14 +1,15 @@
 #include "formats/FileCheckType.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "formats/AdifDetection.h"
+#include "formats/BinaryLayout.h"
 #include "formats/LogSource.h"
 #include "formats/N1mmColumns.h"
+#include "model/CSorvakDoc.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -18,10 +19,14 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-bool looksLikeBinaryHeader(const std::array<uint8_t, 256>& bytes) {
-    bool zoneBytesAgree =
-        (bytes[83] == 0x00 && bytes[84] == 0x00) || (bytes[83] == 0xFF && bytes[84] == 0xFF);
-    return zoneBytesAgree && bytes[8] <= 12 && bytes[9] >= '0' && bytes[9] <= 'z';
+bool looksLikeBinaryHeader(const RawRecord& bytes) {
+    using namespace binary;
+    uint8_t unused = bytes[kUnusedBeforeTimeZone];
+    uint8_t zone = bytes[kTimeZone];
+    bool zoneBytesAgree = (unused == 0x00 && zone == 0x00) || (unused == 0xFF && zone == 0xFF);
+    uint8_t callLength = bytes[kCallSign];
+    uint8_t first = bytes[kCallSign + 1];
+    return zoneBytesAgree && callLength <= kCallSignCap && first >= '0' && first <= 'z';
 }
 
 bool nameEndsInQgb(const std::string& path) {
@@ -65,7 +70,7 @@ bool hasN1mmColumnHeading(LogSource& source) {
 }  // namespace
 
 FileKind FileCheckType(LogSource& source, Ui& ui) {
-    std::array<uint8_t, 256> bytes{};
+    RawRecord bytes{};
     size_t got = source.read(bytes.data(), bytes.size());
     // A file that could not be read is reported by the load, not taken for
     // a short one.

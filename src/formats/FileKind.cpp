@@ -25,32 +25,34 @@ std::string whole(const CSorvakDoc& doc, std::string& /*note*/) {
 }
 
 // The JARL log of a log that passes its refusal check (writeLogTo makes it
-// before anything is written).
+// before anything is written), with the score its dialog showed.
 std::string jarlLog(const CSorvakDoc& doc, std::string& /*note*/) {
-    return writeJarlLog(doc).value_or(std::string());
+    return writeJarlLog(doc, doc.jarlLogHeader().totalScore).value_or(std::string());
 }
 
 constexpr const char* kHamlogLabel = "Turbo HAMLOG用 CSVﾌｧｲﾙ";
+constexpr const char* kRecalculate =
+    "保存されたログファイルは更新されています。\n整合のためにQuogで再計算する必要があります。";
 
 // clang-format off
 const std::array<FileFormat, 16> kFormats = {{
-    // kind           label                         ext    reader         writer                    --to          named  savable
-    {KIND_UNKNOWN,    "すべてのﾌｧｲﾙ",               "*",   nullptr,       nullptr,                  "",           "",    false},
-    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, writeBinaryLogFile,        "qgb",        "QGB", true},
-    {KIND_ALL,        "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",  "ALL", readAllLog,    whole<writeAllLog>,       "all",        "ALL", true},
-    {KIND_DOS_TXT,    "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",      "TXT", readDosLog,    whole<writeDosLog>,       "txt",        "TXT", true},
-    {KIND_QUOG_FILES, "Quog関連のﾌｧｲﾙ",             "*",   nullptr,       nullptr,                  "",           "",    false},
-    {KIND_CABRILLO,   "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",         "CBR", readCabrillo,  whole<writeCabrillo>,     "cbr",        "CBR", false},
-    {KIND_SUPERCHECK, "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",        "SPC", nullptr,       whole<writeSupercheck>,   "spc",        "SPC", false},
-    {KIND_HAMLOG_OLD, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsvOld>, "hamlog-old", "",    false},
-    {KIND_HAMLOG_445, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv445>, "hamlog445",  "",    false},
-    {KIND_HAMLOG_500, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv500>, "hamlog500",  "",    false},
-    {KIND_LOGTARO,    "ログ太郎のパパv8用 CSVﾌｧｲﾙ", "CSV", nullptr,       whole<writeLogTaroCsv>,   "logtaro",    "CSV", false},
-    {KIND_N1MM,       "",                           "",    readN1mmLog,   nullptr,                  "",           "",    false},
-    {KIND_CCC,        "",                           "",    readCccLog,    nullptr,                  "",           "",    false},
-    {KIND_ADI,        "ADIFﾌｧｲﾙ",                   "ADI", readAdif,      writeAdiFile,             "adi",        "ADI", false},
-    {KIND_ADX,        "ADIF XMLﾌｧｲﾙ",               "ADX", readAdif,      writeAdxFile,             "adx",        "ADX", false},
-    {KIND_JARL,       "JARL電子ログ",               "TXT", nullptr,       jarlLog,                  "jarl",       "",    false},
+    // kind           label                         ext    reader         writer                    --to          named  savable open           suffix   refusal         caution                  note
+    {KIND_UNKNOWN,    "すべてのﾌｧｲﾙ",               "*",   nullptr,       nullptr,                  "",           "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_QGB,        "Quog for Windows ﾊﾞｲﾅﾘﾌｧｲﾙ", "QGB", readBinaryLog, writeBinaryLogFile,        "qgb",        "QGB", true,   "*.QGB",       "",      nullptr,        nullptr,                 kRecalculate},
+    {KIND_ALL,        "Quog for Windows ﾃｷｽﾄﾌｧｲﾙ",  "ALL", readAllLog,    whole<writeAllLog>,       "all",        "ALL", true,   "*.ALL",       "",      nullptr,        nullptr,                 ""},
+    {KIND_DOS_TXT,    "Quog for DOS ﾃｷｽﾄﾌｧｲﾙ",      "TXT", readDosLog,    whole<writeDosLog>,       "txt",        "TXT", true,   "*.TXT",       "",      nullptr,        nullptr,                 ""},
+    {KIND_QUOG_FILES, "Quog関連のﾌｧｲﾙ",             "*",   nullptr,       nullptr,                  "",           "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_CABRILLO,   "Cabrilloﾌｫｰﾏｯﾄﾌｧｲﾙ",         "CBR", readCabrillo,  whole<writeCabrillo>,     "cbr",        "CBR", false,  "*.LOG;*.CBR", "",      nullptr,        cabrilloIncompleteLines, ""},
+    {KIND_SUPERCHECK, "Quogｽｰﾊﾟｰﾁｪｯｸ用ﾌｧｲﾙ",        "SPC", nullptr,       whole<writeSupercheck>,   "spc",        "SPC", false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_HAMLOG_OLD, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsvOld>, "hamlog-old", "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_HAMLOG_445, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv445>, "hamlog445",  "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_HAMLOG_500, kHamlogLabel,                 "TXT", nullptr,       whole<writeHamlogCsv500>, "hamlog500",  "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_LOGTARO,    "ログ太郎のパパv8用 CSVﾌｧｲﾙ", "CSV", nullptr,       whole<writeLogTaroCsv>,   "logtaro",    "CSV", false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_N1MM,       "N1MM File",                  "",    readN1mmLog,   nullptr,                  "",           "",    false,  "*.TXT",       "",      nullptr,        nullptr,                 ""},
+    {KIND_CCC,        "",                           "",    readCccLog,    nullptr,                  "",           "",    false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_ADI,        "ADIFﾌｧｲﾙ",                   "ADI", readAdif,      writeAdiFile,             "adi",        "ADI", false,  "*.ADI;*.ADX", "",      nullptr,        nullptr,                 ""},
+    {KIND_ADX,        "ADIF XMLﾌｧｲﾙ",               "ADX", readAdif,      writeAdxFile,             "adx",        "ADX", false,  "",            "",      nullptr,        nullptr,                 ""},
+    {KIND_JARL,       "JARL電子ログ",               "TXT", nullptr,       jarlLog,                  "jarl",       "",    false,  "",            "_JARL", jarlLogRefusal, nullptr,                 ""},
 }};
 // clang-format on
 
@@ -127,29 +129,34 @@ std::string kindFilterEntry(int kind) {
     return std::string(fileKindLabel(kind)) + " (*." + ext + ")|*." + ext + "|";
 }
 
-const char* fileKindNameSuffix(int kind) {
-    return kind == KIND_JARL ? "_JARL" : "";
-}
-
 std::string logOpenFilter() {
     std::string patterns;
-    for (int kind = KIND_QGB; kind <= KIND_DOS_TXT; ++kind) {
-        if (!patterns.empty()) {
-            patterns += ';';
+    for (const FileFormat& format : kFormats) {
+        if (format.savable) {
+            patterns += std::string(patterns.empty() ? "" : ";") + format.openPatterns;
         }
-        patterns += std::string("*.") + fileKindExtension(kind);
     }
     std::string filter =
         std::string(fileKindLabel(KIND_QUOG_FILES)) + " (" + patterns + ")|" + patterns + "|";
-    for (int kind : {KIND_QGB, KIND_ALL, KIND_DOS_TXT}) {
-        filter += kindFilterEntry(kind);
-    }
     // The logs of other programs by their usual names; what a file holds is
     // still told by its content.
-    filter += std::string(fileKindLabel(KIND_CABRILLO)) + " (*.LOG;*.CBR)|*.LOG;*.CBR|";
-    filter += "N1MM File (*.TXT)|*.TXT|";
-    filter += std::string(fileKindLabel(KIND_ADI)) + " (*.ADI;*.ADX)|*.ADI;*.ADX|";
+    for (const FileFormat& format : kFormats) {
+        if (*format.openPatterns != '\0') {
+            filter += std::string(format.label) + " (" + format.openPatterns + ")|" +
+                      format.openPatterns + "|";
+        }
+    }
     return filter + kindFilterEntry(KIND_UNKNOWN) + "|";
+}
+
+std::string saveAsFilter() {
+    std::string filter = kindFilterEntry(KIND_UNKNOWN);
+    for (const FileFormat& format : kFormats) {
+        if (format.savable) {
+            filter += kindFilterEntry(format.kind);
+        }
+    }
+    return filter + "|";
 }
 
 }  // namespace sorvak

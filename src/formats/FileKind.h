@@ -49,8 +49,24 @@ struct FileFormat {
     // kinds share the dialog extension TXT, so this is a column of its own.
     const char* namedBy;
     // Save, Save As and the close question write this kind over a title
-    // ending in its extension.
+    // ending in its extension; the open dialogs list these kinds together.
     bool savable;
+    // The patterns the open, append and merge dialogs list the kind under
+    // ("*.LOG;*.CBR"); "" for a kind they do not list.
+    const char* openPatterns;
+    // What an export of the kind adds to the log's name before the
+    // extension, so that its proposed name is never the open log's own file.
+    const char* nameSuffix;
+    // Why the writer cannot write this log (UTF-8), or nothing when it can;
+    // nullptr for a writer that takes every log. Only a writer whose lines
+    // must stay readable by another program refuses.
+    std::optional<std::string> (*refusal)(const CSorvakDoc&);
+    // What the user should know before this log is written (UTF-8), or
+    // nothing; the file is written all the same. nullptr for none.
+    std::optional<std::string> (*caution)(const CSorvakDoc&);
+    // What the user is told after a log with unsaved edits was written in
+    // this kind; "" for nothing.
+    const char* modifiedNote;
 };
 
 // Every kind, by code.
@@ -72,13 +88,11 @@ std::optional<FileKind> kindNamedBy(const std::string& path);
 std::optional<FileKind> savableKindOfEnding(const std::string& path);
 // The kind of a `--to` name.
 std::optional<FileKind> kindOfCliName(std::string_view name);
-// What an export of the kind adds to the log's name before the extension, so
-// that its proposed name is never the open log's own file: "_JARL" for the
-// JARL electronic log, empty for the others.
-const char* fileKindNameSuffix(int kind);
 
 // The filter of the open, append and merge dialogs.
 std::string logOpenFilter();
+// The filter of the save-as dialog: the kinds Save writes.
+std::string saveAsFilter();
 // "label (*.EXT)|*.EXT|" of one kind, the piece every save filter is made of.
 std::string kindFilterEntry(int kind);
 

@@ -4,8 +4,8 @@
 
 #include "formats/LoadContext.h"
 #include "formats/LogSource.h"
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 #include "platform/Ui.h"
 
 namespace sorvak {

@@ -1,7 +1,7 @@
 #include "formats/HamlogCsvWriter.h"
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -21,7 +21,7 @@ struct HamlogQso {
 HamlogQso hamlogQso(const QsoRecord& qso, int utcFlag) {
     const std::string& call = qso.callSign();
     size_t slash = call.find('/');
-    ClockParts at = clockFaceOf(qso);
+    ClockParts at = qso.clockFace();
     return HamlogQso{qso,
                      call.substr(0, slash),
                      slash == std::string::npos ? "" : call.substr(slash + 1),

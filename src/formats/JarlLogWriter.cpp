@@ -4,15 +4,12 @@
 #include <limits>
 #include <set>
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
-#include "reports/JarlScore.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
-
-constexpr int32_t kJstOffset = 9 * 3600;
 
 // How many seconds the log sheet's clock is ahead of the log's own: nine
 // hours one way or the other when one is JST and the other UTC.
@@ -110,26 +107,13 @@ std::optional<std::string> refusalOf(const QsoRecord& qso, size_t row, int32_t s
 }
 
 // Each line of a value ends with CR LF; a stray CR of a typed line end is dropped.
-std::string withCrLf(const std::string& value) {
-    std::string text;
-    for (char c : value) {
-        if (c == '\n') {
-            text += "\r\n";
-        } else if (c != '\r') {
-            text += c;
-        }
-    }
-    return text;
-}
-
-void addTag(std::string& file, const char* tag, const std::string& value) {
+void addTag(std::string& file, const char* tag, std::string value) {
+    std::erase(value, '\r');
     file += formatText("<%s>%s</%s>\r\n", tag, withCrLf(value).c_str(), tag);
 }
 
-std::string summarySheet(const CSorvakDoc& doc) {
+std::string summarySheet(const CSorvakDoc& doc, int64_t totalScore) {
     const JarlLogHeader& header = doc.jarlLogHeader();
-    int64_t score =
-        claimedScore(scoreOf(doc.qsoList()), header[JarlField::FdCoeff], header.checkLog);
     std::string file = "<SUMMARYSHEET VERSION=R2.1>\r\n";
     for (const JarlFieldInfo& info : jarlFields()) {
         if (info.field == JarlField::Category && header.checkLog) {
@@ -138,7 +122,7 @@ std::string summarySheet(const CSorvakDoc& doc) {
             addTag(file, info.tag, header[info.field]);
         }
         if (info.field == JarlField::OpCallSign) {
-            addTag(file, "TOTALSCORE", formatText("%" PRId64, score));
+            addTag(file, "TOTALSCORE", formatText("%" PRId64, totalScore));
         }
     }
     return file + "</SUMMARYSHEET>\r\n";
@@ -193,11 +177,11 @@ std::optional<std::string> jarlLogRefusal(const CSorvakDoc& doc) {
     return std::nullopt;
 }
 
-std::optional<std::string> writeJarlLog(const CSorvakDoc& doc) {
+std::optional<std::string> writeJarlLog(const CSorvakDoc& doc, int64_t totalScore) {
     if (jarlLogRefusal(doc)) {
         return std::nullopt;
     }
-    return summarySheet(doc) + logSheet(doc);
+    return summarySheet(doc, totalScore) + logSheet(doc);
 }
 
 }  // namespace sorvak

@@ -115,7 +115,7 @@ void LogSource::rewind() {
     std::fseek(file_, 0, SEEK_SET);
 }
 
-std::optional<LocalFileTime> LogSource::modificationTime() const {
+std::optional<ClockParts> LogSource::modificationTime() const {
     if (memory_) {
         return std::nullopt;
     }

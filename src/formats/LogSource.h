@@ -56,7 +56,7 @@ class LogSource {
     bool failed() const { return failed_; }
 
     // The file's last-modification time in local time.
-    std::optional<LocalFileTime> modificationTime() const;
+    std::optional<ClockParts> modificationTime() const;
 
   private:
     struct Memory {

@@ -1,14 +1,14 @@
 #include "formats/LogTaroCsvWriter.h"
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 
 std::string writeLogTaroCsv(const CSorvakDoc& doc) {
     std::string file;
     for (const auto& qso : doc.qsoList()) {
-        ClockParts at = clockFaceOf(*qso);
+        ClockParts at = qso->clockFace();
         file += formatText(
             "\"%s\",\"%04d\",\"%02d\",\"%02d\",\"%02d\",\"%02d\",\"%d\",\"%d\",\"%s\",\"%s\","
             "\"%s\",\"\",\"\",\"\"\r\n",

@@ -4,10 +4,10 @@
 #include <charconv>
 
 #include "model/CSorvakDoc.h"
-#include "model/ClockTime.h"
 #include "model/LogStepCoding.h"
 #include "model/QsoColumns.h"
 #include "model/Vocabulary.h"
+#include "platform/ClockTime.h"
 #include "platform/Cp932.h"
 
 namespace sorvak {

@@ -1,7 +1,7 @@
 #include "formats/SupercheckWriter.h"
 
-#include "formats/TextLine.h"
 #include "model/CSorvakDoc.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 

@@ -1,8 +1,5 @@
 #include "formats/Writers.h"
 
-#include "formats/CabrilloWriter.h"
-#include "formats/JarlLogWriter.h"
-
 namespace sorvak {
 
 std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, std::string* note) {
@@ -19,11 +16,13 @@ std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind, st
 }
 
 std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind) {
-    return kind == KIND_JARL ? jarlLogRefusal(doc) : std::nullopt;
+    auto refusal = fileFormat(kind).refusal;
+    return refusal != nullptr ? refusal(doc) : std::nullopt;
 }
 
 std::optional<std::string> writeCaution(const CSorvakDoc& doc, FileKind kind) {
-    return kind == KIND_CABRILLO ? cabrilloIncompleteLines(doc) : std::nullopt;
+    auto caution = fileFormat(kind).caution;
+    return caution != nullptr ? caution(doc) : std::nullopt;
 }
 
 }  // namespace sorvak

@@ -15,12 +15,8 @@ class CSorvakDoc;
 std::optional<std::string> writeLogFile(const CSorvakDoc& doc, FileKind kind,
                                         std::string* note = nullptr);
 
-// Why the writer of `kind` cannot write this log (UTF-8), or nothing when it
-// can; only a writer whose lines must stay readable by another program refuses.
+// The refusal and the caution of the format table's row for `kind`.
 std::optional<std::string> writeRefusal(const CSorvakDoc& doc, FileKind kind);
-
-// What the user should know before the writer of `kind` writes this log
-// (UTF-8), or nothing: the file is still written.
 std::optional<std::string> writeCaution(const CSorvakDoc& doc, FileKind kind);
 
 }  // namespace sorvak

@@ -20,12 +20,6 @@ void CSorvakDoc::insertAt(size_t row, std::unique_ptr<QsoRecord> record) {
     qsoList_.insert(qsoList_.begin() + static_cast<std::ptrdiff_t>(row), std::move(record));
 }
 
-void CSorvakDoc::removeAt(size_t row) {
-    if (row < qsoList_.size()) {
-        qsoList_.erase(qsoList_.begin() + static_cast<std::ptrdiff_t>(row));
-    }
-}
-
 void CSorvakDoc::removeRows(const std::vector<size_t>& rows) {
     size_t next = 0;  // index into rows
     size_t kept = 0;
@@ -39,7 +33,7 @@ void CSorvakDoc::removeRows(const std::vector<size_t>& rows) {
     qsoList_.resize(kept);
 }
 
-void CSorvakDoc::insertRecords(size_t row, std::vector<std::unique_ptr<QsoRecord>> records) {
+void CSorvakDoc::insertRecords(size_t row, QsoList records) {
     row = std::min(row, qsoList_.size());
     qsoList_.insert(qsoList_.begin() + static_cast<std::ptrdiff_t>(row),
                     std::make_move_iterator(records.begin()),

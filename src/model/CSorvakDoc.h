@@ -26,8 +26,6 @@ inline constexpr const char* kAppTitle = "SORVAK";
 // read-only path.
 class CSorvakDoc {
   public:
-    using QsoList = std::vector<std::unique_ptr<QsoRecord>>;
-
     CSorvakDoc();
 
     // The QSO list: row i is the i-th record.
@@ -40,12 +38,11 @@ class CSorvakDoc {
     void add(std::unique_ptr<QsoRecord> record);
     // Inserts before the record at `row` (row == count() appends).
     void insertAt(size_t row, std::unique_ptr<QsoRecord> record);
-    void removeAt(size_t row);
     // Removes the records at the given rows, ascending and distinct, in one pass.
     void removeRows(const std::vector<size_t>& rows);
     // Inserts the records, in their order, before the record at `row` (row ==
     // count() appends), in one pass.
-    void insertRecords(size_t row, std::vector<std::unique_ptr<QsoRecord>> records);
+    void insertRecords(size_t row, QsoList records);
 
     // Deletes every record, resets the contest header and zeroes the raw header.
     void clear();
@@ -83,7 +80,6 @@ class CSorvakDoc {
     // kind it was read as or written in); 0 when it is not known.
     void setTitle(const std::string& title, int kind = 0);
     int titleKind() const { return titleKind_; }
-    void onNewDocument() { setTitle(kAppTitle); }
 
     bool isModified() const { return modified_; }
     void setModified(bool modified = true);

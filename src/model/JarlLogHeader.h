@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace sorvak {
@@ -52,6 +53,7 @@ struct JarlLogHeader {
     std::array<std::string, kJarlFieldCount> values;
     bool checkLog = false;
     bool utcLogSheet = false;  // the log sheet's dates and times in UTC rather than JST
+    int64_t totalScore = 0;    // TOTALSCORE, as the dialog showed it
 
     std::string& operator[](JarlField field) { return values[static_cast<size_t>(field)]; }
     const std::string& operator[](JarlField field) const {

@@ -56,7 +56,7 @@ void putFields(std::string& out, const QsoValues& values, uint32_t mask) {
 
 // Applies the changed fields to the records of `list`, taking each field's
 // earlier value when `toBefore`, else its later one.
-void applyChanges(const std::string& changed, CSorvakDoc::QsoList& list, bool toBefore) {
+void applyChanges(const std::string& changed, QsoList& list, bool toBefore) {
     StepReader in(changed);
     while (!in.atEnd()) {
         auto row = static_cast<size_t>(in.number());
@@ -146,9 +146,9 @@ std::optional<LogStep> LogStep::between(const LogSnapshot& before, const CSorvak
 }
 
 void LogStep::undo(CSorvakDoc& doc) const {
-    CSorvakDoc::QsoList now = std::move(doc.mutableQsoList());
+    QsoList now = std::move(doc.mutableQsoList());
     applyChanges(changed_, now, true);
-    CSorvakDoc::QsoList then(beforeCount_);
+    QsoList then(beforeCount_);
     for (const Run& run : runs_) {
         for (uint32_t i = 0; run.from >= 0 && i < run.length; ++i) {
             then[static_cast<size_t>(run.from) + i] = std::move(now[run.after + i]);
@@ -166,8 +166,8 @@ void LogStep::undo(CSorvakDoc& doc) const {
 }
 
 void LogStep::redo(CSorvakDoc& doc) const {
-    CSorvakDoc::QsoList then = std::move(doc.mutableQsoList());
-    CSorvakDoc::QsoList now(afterCount_);
+    QsoList then = std::move(doc.mutableQsoList());
+    QsoList now(afterCount_);
     StepReader added(added_);
     for (const Run& run : runs_) {
         for (uint32_t i = 0; i < run.length; ++i) {

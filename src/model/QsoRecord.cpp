@@ -34,16 +34,6 @@ char QsoRecord::powerLetter() const {
     return powerLetterOf(v_.power);
 }
 
-int QsoRecord::setBandFromText(std::string_view text) {
-    return v_.band = bandCodeOf(text);
-}
-int QsoRecord::setModeFromText(std::string_view text) {
-    return v_.mode = modeCodeOf(text);
-}
-int QsoRecord::setPowerFromLetter(char letter) {
-    return v_.power = powerCodeOf(letter);
-}
-
 int QsoRecord::year() const {
     auto p = breakDownClockTime(v_.time);
     return p ? p->year : -1;
@@ -73,12 +63,12 @@ int QsoRecord::secondsOfDay() const {
     return p ? p->hour * 3600 + p->minute * 60 + p->second : -1;
 }
 
-ClockParts QsoRecord::parts() const {
+ClockParts QsoRecord::clockFace() const {
     return breakDownClockTime(v_.time).value_or(ClockParts{});
 }
 
 void QsoRecord::setDate(int year, int month, int day) {
-    ClockParts p = parts();
+    ClockParts p = clockFace();
     p.year = year;
     p.month = month;
     p.day = day;
@@ -86,16 +76,8 @@ void QsoRecord::setDate(int year, int month, int day) {
     v_.time = makeClockTime(p);
 }
 
-void QsoRecord::setHhmm(int hhmm) {
-    ClockParts p = parts();
-    p.hour = hhmm / 100;
-    p.minute = hhmm % 100;
-    p.second = 0;
-    v_.time = makeClockTime(p);
-}
-
 void QsoRecord::setSecondsOfDay(int seconds) {
-    ClockParts p = parts();
+    ClockParts p = clockFace();
     p.hour = seconds / 3600;
     p.minute = seconds % 3600 / 60;
     p.second = seconds % 60;

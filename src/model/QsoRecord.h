@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 
 namespace sorvak {
 
@@ -101,9 +103,6 @@ class QsoRecord {
     std::string_view bandText() const;
     std::string_view modeText() const;
     char powerLetter() const;
-    int setBandFromText(std::string_view text);
-    int setModeFromText(std::string_view text);
-    int setPowerFromLetter(char letter);
     int memoLength() const { return static_cast<int>(v_.memo.size()); }
 
     // Date and time parts of `time`; -1 each when `time` names no moment.
@@ -114,19 +113,22 @@ class QsoRecord {
     int hour() const;
     int minute() const;
     int secondsOfDay() const;
+    // The clock-face date and time; a record without a time reads as
+    // 1970-01-01 00:00, where its time setters start from.
+    ClockParts clockFace() const;
 
-    // Each keeps the other parts and drops the seconds, except setSecondsOfDay.
+    // Each keeps the other parts; setDate drops the seconds.
     // A record without a time starts from 1970-01-01 00:00. The date is set
     // whole, so that no part is normalised against the old ones (31 January
     // given 15 February never passes through 31 February).
     void setDate(int year, int month, int day);
-    void setHhmm(int hhmm);
     void setSecondsOfDay(int seconds);
 
   private:
-    ClockParts parts() const;
-
     QsoValues v_;
 };
+
+// The QSOs of a log in list order, each owned by the list.
+using QsoList = std::vector<std::unique_ptr<QsoRecord>>;
 
 }  // namespace sorvak

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "model/CSorvakDoc.h"
-#include "platform/Ui.h"
-
 namespace sorvak {
 namespace {
 
@@ -60,7 +57,7 @@ int suffixKey(std::string_view call) {
 }
 
 template <typename Key>
-void stableSortBy(CSorvakDoc::QsoList& list, Key key, bool descending) {
+void stableSortBy(QsoList& list, Key key, bool descending) {
     std::stable_sort(list.begin(), list.end(), [&](const auto& a, const auto& b) {
         return descending ? key(*a) > key(*b) : key(*a) < key(*b);
     });
@@ -87,14 +84,7 @@ bool sortsDescending(unsigned flags) {
 // The list is ordered exactly as a stable insertion sort with the strict
 // "belongs after" test would order it: std::stable_sort with the same strict
 // comparison gives the same sequence in O(n log n).
-void sortQsos(CSorvakDoc& doc, Ui& ui, unsigned flags) {
-    if (doc.count() < 2) {
-        ui.tell("ソートすべきデータがありません。");
-        return;
-    }
-    doc.setModified(true);
-    WaitCursor wait(ui);
-    auto& list = doc.mutableQsoList();
+void sortQsoList(QsoList& list, unsigned flags) {
     bool descending = sortsDescending(flags);
     if (flags & SORT_CALLSIGN) {
         std::stable_sort(list.begin(), list.end(), [flags](const auto& a, const auto& b) {

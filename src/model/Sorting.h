@@ -2,10 +2,9 @@
 
 #include <string_view>
 
-namespace sorvak {
+#include "model/QsoRecord.h"
 
-class CSorvakDoc;
-class Ui;
+namespace sorvak {
 
 // Sort keys and call-sign comparison modes. Callers set exactly one key bit.
 enum SortFlags : unsigned {
@@ -29,8 +28,7 @@ int compareCallSigns(std::string_view a, std::string_view b, unsigned flags);
 // number, points and memo length do.
 bool sortsDescending(unsigned flags);
 
-// Sorts the document's QSO list in place, stably, by the key of `flags`.
-// A list of fewer than 2 QSOs is refused with a message.
-void sortQsos(CSorvakDoc& doc, Ui& ui, unsigned flags);
+// Sorts the list in place, stably, by the key of `flags`.
+void sortQsoList(QsoList& list, unsigned flags);
 
 }  // namespace sorvak

@@ -2,21 +2,16 @@
 
 #include <sys/stat.h>
 
-#include <ctime>
+#include "platform/LocalClock.h"
 
 namespace sorvak {
 
-std::optional<LocalFileTime> fileModificationTime(const std::string& path) {
+std::optional<ClockParts> fileModificationTime(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-    std::tm local{};
-    if (localtime_r(&info.st_mtime, &local) == nullptr) {
-        return std::nullopt;
-    }
-    return LocalFileTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                         local.tm_hour,        local.tm_min,     local.tm_sec};
+    return localClockParts(info.st_mtime);
 }
 
 }  // namespace sorvak

@@ -1,9 +1,8 @@
 #include "reports/AnalysisTally.h"
 
-#include "formats/TextLine.h"
+#include <algorithm>
+
 #include "model/Vocabulary.h"
-#include "platform/Cp932.h"
-#include "platform/Ui.h"
 #include "reports/AnalysisFlags.h"
 #include "reports/CallArea.h"
 
@@ -94,12 +93,12 @@ int bandIndexOf(const QsoRecord& qso) {
     return qso.band() >= 0 && qso.band() < kBandCount ? qso.band() + 1 : 0;
 }
 
-AnalysisTally tallyLog(const std::vector<std::unique_ptr<QsoRecord>>& qsos, unsigned flags,
-                       Ui& ui) {
+AnalysisTally tallyLog(const QsoList& qsos, unsigned flags, size_t areaRows) {
     AnalysisTally tally;
-    bool areas = (flags & ANALYSIS_QAA) != 0;
-    for (const auto& qso : qsos) {
-        ClockParts clock = clockFaceOf(*qso);
+    size_t areaEnd = (flags & ANALYSIS_QAA) != 0 ? std::min(areaRows, qsos.size()) : 0;
+    for (size_t row = 0; row < qsos.size(); ++row) {
+        const auto& qso = qsos[row];
+        ClockParts clock = qso->clockFace();
         if (tally.hours.empty() || tally.hours.back().hour != clock.hour ||
             tally.hours.back().day != clock.day) {
             extendHours(tally.hours, clock.day, clock.hour);
@@ -108,7 +107,7 @@ AnalysisTally tallyLog(const std::vector<std::unique_ptr<QsoRecord>>& qsos, unsi
         int band = bandIndexOf(*qso);
         bool cw = qso->modeText() == "CW";
         countQso(current, *qso, band, cw);
-        if (!areas) {
+        if (row >= areaEnd) {
             continue;
         }
         if (std::optional<int> area = callArea(qso->callSign())) {
@@ -116,8 +115,8 @@ AnalysisTally tallyLog(const std::vector<std::unique_ptr<QsoRecord>>& qsos, unsi
             if (cw) {
                 addToArea(current.cwCount, band, *area);
             }
-        } else if (!ui.confirm("不正なデータ:\n" + cp932ToUtf8(qso->callSign()))) {
-            areas = false;
+        } else {
+            tally.rowsWithoutArea.push_back(row);
         }
     }
     sumUp(tally);

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <array>
-#include <memory>
+#include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "model/QsoRecord.h"
 
 namespace sorvak {
-
-class Ui;
 
 // Band index of the reports: 0 all bands, 1 to 16 the band codes 0 to 15.
 inline constexpr int kBandIndexCount = 17;
@@ -36,6 +35,8 @@ struct AnalysisTally {
     std::vector<HourTally> hours;  // every clock hour from the first QSO's to the last's
     int hourCount = 0;
     HourTally totals;  // sums over all hours; its cumulative arrays stay 0
+    // With the call areas counted: the rows whose call sign has no area.
+    std::vector<size_t> rowsWithoutArea;
 };
 
 // The band index of a QSO; 0 when its band is none of the 16 bands.
@@ -44,10 +45,11 @@ int bandIndexOf(const QsoRecord& qso);
 // One pass over the list in its order. A new clock hour is recognised by its
 // hour of day alone: hours skipped since the previous QSO get empty records,
 // but a QSO at the same hour on a later day (other than 23) is counted in the
-// earlier record. With `flags` holding the area bit the call areas are
-// counted too; a call sign without an area is shown and may end the area
-// counting for the rest of the pass. A QSO without a band counts in the
-// all-band cells only.
-AnalysisTally tallyLog(const std::vector<std::unique_ptr<QsoRecord>>& qsos, unsigned flags, Ui& ui);
+// earlier record. With `flags` holding the area bit the call areas of the
+// QSOs before row `areaRows` are counted too, and the rows of call signs
+// without an area are listed. A QSO without a band counts in the all-band
+// cells only.
+AnalysisTally tallyLog(const QsoList& qsos, unsigned flags,
+                       size_t areaRows = std::numeric_limits<size_t>::max());
 
 }  // namespace sorvak

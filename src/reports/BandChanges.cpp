@@ -2,7 +2,7 @@
 
 namespace sorvak {
 
-std::vector<BandChange> bandChanges(const CSorvakDoc::QsoList& qsos, std::span<const size_t> rows) {
+std::vector<BandChange> bandChanges(const QsoList& qsos, std::span<const size_t> rows) {
     std::vector<BandChange> changes;
     if (rows.empty()) {
         return changes;
@@ -17,12 +17,12 @@ std::vector<BandChange> bandChanges(const CSorvakDoc::QsoList& qsos, std::span<c
     return changes;
 }
 
-bool leftBandTooSoon(const CSorvakDoc::QsoList& qsos, const BandChange& change) {
+bool leftBandTooSoon(const QsoList& qsos, const BandChange& change) {
     return static_cast<int64_t>(qsos[change.row]->time()) - qsos[change.previous]->time() <
            kBandStaySeconds;
 }
 
-std::vector<HourOfChanges> changesPerHour(const CSorvakDoc::QsoList& qsos,
+std::vector<HourOfChanges> changesPerHour(const QsoList& qsos,
                                           std::span<const BandChange> changes) {
     std::vector<HourOfChanges> hours;
     for (const BandChange& change : changes) {

@@ -21,18 +21,17 @@ struct BandChange {
 
 // The band changes of the QSOs at `rows`: one transmitter's QSOs, each with
 // a time and a band, in time order.
-std::vector<BandChange> bandChanges(const CSorvakDoc::QsoList& qsos, std::span<const size_t> rows);
+std::vector<BandChange> bandChanges(const QsoList& qsos, std::span<const size_t> rows);
 
 // True when the change left the band before sooner than kBandStaySeconds
 // after the first QSO there.
-bool leftBandTooSoon(const CSorvakDoc::QsoList& qsos, const BandChange& change);
+bool leftBandTooSoon(const QsoList& qsos, const BandChange& change);
 
 // The changes grouped by the clock hour of their first QSO, in time order.
 struct HourOfChanges {
     int32_t hour;  // the clock time of the hour's first second
     std::vector<size_t> rows;
 };
-std::vector<HourOfChanges> changesPerHour(const CSorvakDoc::QsoList& qsos,
-                                          std::span<const BandChange> changes);
+std::vector<HourOfChanges> changesPerHour(const QsoList& qsos, std::span<const BandChange> changes);
 
 }  // namespace sorvak

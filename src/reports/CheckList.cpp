@@ -4,14 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "formats/TextLine.h"
-#include "model/CSorvakDoc.h"
 #include "model/Vocabulary.h"
-#include "platform/AtomicFile.h"
-#include "platform/Cp932.h"
-#include "platform/Ui.h"
-#include "reports/Analysis.h"
-#include "reports/CheckListForm.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {
@@ -33,12 +27,6 @@ bool isUpperLetter(char c) {
 
 using Group = std::vector<const QsoRecord*>;
 
-struct Layout {
-    int perLine;  // N
-    int width;    // W
-    bool showPortable;
-};
-
 // The call as listed: without a one-digit portable area when those are hidden.
 std::string_view listedCall(std::string_view call, bool showPortable) {
     size_t slash = call.find('/');
@@ -49,7 +37,7 @@ std::string_view listedCall(std::string_view call, bool showPortable) {
     return call;
 }
 
-void writeGroup(std::string& out, const Group& group, int letter, const Layout& layout) {
+void writeGroup(std::string& out, const Group& group, int letter, const CheckListLayout& layout) {
     int pending = 0;
     int n = layout.perLine;
     for (size_t k = 0; k < group.size(); ++k) {
@@ -74,7 +62,7 @@ void writeGroup(std::string& out, const Group& group, int letter, const Layout& 
 }
 
 std::string listText(int band, const std::array<Group, kGroupCount>& groups, int stations,
-                     const Layout& layout) {
+                     const CheckListLayout& layout) {
     int span = layout.width * layout.perLine + 4;
     std::string out = formatText("%*s---  Check List  Band: %s MHz  ---\n\n", span / 2 - 19, "",
                                  std::string(bandTextOf(band)).c_str());
@@ -124,68 +112,34 @@ int lastLetterGroup(std::string_view callSign) {
     return group;
 }
 
-bool checkListSettings(CSorvakDoc& doc, Ui& ui) {
-    CheckListForm form = CheckListForm::prefilledFrom(doc);
-    if (!ui.runDialog(form)) {
-        return false;
-    }
-    form.apply(doc);
-    return true;
+std::string_view checkListSuffix(int band) {
+    return kSuffixes.at(static_cast<size_t>(band));
 }
 
-void writeCheckList(CSorvakDoc& doc, Ui& ui) {
-    if (checkListSettings(doc, ui)) {
-        writeCheckListFiles(doc, ui);
-    }
-}
-
-CheckListOutcome writeCheckListFiles(CSorvakDoc& doc, Ui& ui) {
-    ReportSettings settings = doc.reportSettings();
-    // Values outside the dialog's range cannot lay out a list.
-    Layout layout{
-        std::clamp(settings.stationsPerLine, CheckListForm::kMinimum, CheckListForm::kMaximum),
-        std::clamp(settings.charsPerStation, CheckListForm::kMinimum, CheckListForm::kMaximum),
-        settings.showPortable != 0};
-    std::string baseName = reportBaseName(doc.title());
-    std::string result = "重複ﾁｪｯｸﾘｽﾄ\n\n";
-    int written = 0;
-    for (int band = 0; band < kBandCount; ++band) {
-        std::array<Group, kGroupCount> groups;
-        int stations = 0;
-        for (const auto& qso : doc.qsoList()) {
-            if (qso->band() != band) {
-                continue;
-            }
-            int letter = lastLetterGroup(qso->callSign());
-            if (letter < 0 || letter >= kGroupCount) {
-                ui.tell("Invalid Last Letter: " + cp932ToUtf8(qso->callSign()) + "  ");
-                continue;
-            }
-            groups[static_cast<size_t>(letter)].push_back(qso.get());
-            ++stations;
-        }
-        if (stations == 0) {
+BandCheckList bandCheckList(const QsoList& qsos, int band, const CheckListLayout& layout) {
+    BandCheckList list;
+    std::array<Group, kGroupCount> groups;
+    for (const auto& qso : qsos) {
+        if (qso->band() != band) {
             continue;
         }
-        for (Group& group : groups) {
-            std::stable_sort(group.begin(), group.end(),
-                             [](const auto* a, const auto* b) { return a->time() < b->time(); });
+        int letter = lastLetterGroup(qso->callSign());
+        if (letter < 0 || letter >= kGroupCount) {
+            list.invalidCalls.push_back(qso->callSign());
+            continue;
         }
-        ++written;
-        std::string name = baseName + std::string(kSuffixes[static_cast<size_t>(band)]);
-        result += "  " + name + "\n";
-        if (!replaceFileContents(name, withCrLf(listText(band, groups, stations, layout)))) {
-            ui.tell("ﾌｧｲﾙに書き込めませんでした。\n" + name);
-            return CheckListOutcome::WriteFailed;
-        }
+        groups[static_cast<size_t>(letter)].push_back(qso.get());
+        ++list.stations;
     }
-    result += "\nを出力しました。";
-    if (written == 0) {
-        ui.tell("データがありません。");
-        return CheckListOutcome::NoData;
+    if (list.stations == 0) {
+        return list;
     }
-    ui.tell(result);
-    return CheckListOutcome::Written;
+    for (Group& group : groups) {
+        std::stable_sort(group.begin(), group.end(),
+                         [](const auto* a, const auto* b) { return a->time() < b->time(); });
+    }
+    list.text = listText(band, groups, list.stations, layout);
+    return list;
 }
 
 }  // namespace sorvak

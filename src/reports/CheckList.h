@@ -2,25 +2,36 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "model/QsoRecord.h"
 
 namespace sorvak {
 
-class CSorvakDoc;
-class Ui;
+// How a check list lays out its call signs: N per line, W characters each
+// (a longer call pushes the next one right), portable areas shown or not.
+struct CheckListLayout {
+    int perLine;
+    int width;
+    bool showPortable;
+};
 
-// "重複チェックリスト(&C)...": the check-list settings dialog; true when the
-// user pressed OK and the settings were stored.
-bool checkListSettings(CSorvakDoc& doc, Ui& ui);
+// The duplicate check list of one band.
+struct BandCheckList {
+    // The call signs (CP932) of the band that have no last letter, in log
+    // order; they are left out of the list.
+    std::vector<std::string> invalidCalls;
+    int stations = 0;
+    // The list with "\n" line ends; empty when the band has no station.
+    std::string text;
+};
 
-// "重複チェックリスト(&D)...": the settings dialog, then the lists.
-void writeCheckList(CSorvakDoc& doc, Ui& ui);
+// The list of the QSOs on `band` (a band code): call signs grouped by their
+// last letter, each group in time order.
+BandCheckList bandCheckList(const QsoList& qsos, int band, const CheckListLayout& layout);
 
-enum class CheckListOutcome { Written, NoData, WriteFailed };
-
-// Writes one list per band that has QSOs with the stored settings, named
-// after the log's file name, into the current directory, and tells the user
-// which files were written. Stops at the first file that cannot be written.
-CheckListOutcome writeCheckListFiles(CSorvakDoc& doc, Ui& ui);
+// What the list of a band adds to the log's name: ".1R9D.TXT" ... ".10GD.TXT".
+std::string_view checkListSuffix(int band);
 
 // The letter group of a call sign: 1 to 26 for the letter 'A' to 'Z' that
 // ends the call proper (portable suffixes such as /1, /P or /MM and prefixes

@@ -8,8 +8,8 @@ struct ReportRun;
 // ReportWriter.h).
 
 // QSOs per continent and band, each call sign resolved through the country file.
-bool writeQcn(ReportRun& run);
+void writeQcn(ReportRun& run);
 // QSOs and multipliers per operator and band.
-bool writeQop(ReportRun& run);
+void writeQop(ReportRun& run);
 
 }  // namespace sorvak

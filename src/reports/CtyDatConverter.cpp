@@ -5,8 +5,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "formats/TextLine.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 #include "reports/TextLines.h"
 
 namespace sorvak {

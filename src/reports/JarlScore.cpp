@@ -2,25 +2,12 @@
 
 #include <limits>
 
-#include "formats/TextLine.h"
-#include "platform/Ui.h"
+#include "platform/TextFormat.h"
 #include "reports/AnalysisTally.h"
 #include "reports/ReportFormat.h"
 
 namespace sorvak {
 namespace {
-
-// The tally asks the user something only about call areas, which the score
-// does not count; this stands in for a user who is never asked.
-class NoQuestions : public Ui {
-  public:
-    Answer ask(const Message&) override { return Answer::Cancel; }
-    std::optional<std::string> openFileName(const FileDialog&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const FileDialog&) override { return std::nullopt; }
-    bool runDialog(DialogForm&) override { return false; }
-    void beginWait() override {}
-    void endWait() override {}
-};
 
 BandScore bandScore(const HourTally& totals, int band) {
     auto b = static_cast<size_t>(band);
@@ -30,8 +17,7 @@ BandScore bandScore(const HourTally& totals, int band) {
 }  // namespace
 
 LogScore scoreOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos) {
-    NoQuestions nobody;
-    AnalysisTally tally = tallyLog(qsos, 0, nobody);
+    AnalysisTally tally = tallyLog(qsos, 0);
     LogScore score;
     for (int band = 1; band < kBandIndexCount; ++band) {
         if (tally.totals.count[static_cast<size_t>(band)][0] != 0) {

@@ -26,7 +26,7 @@ struct LogScore {
 };
 
 // One tally pass over the list, the same the analysis makes (without the
-// call-area count, which asks nothing of the user then).
+// call-area count).
 LogScore scoreOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos);
 
 // Points × multipliers, times the field-day coefficient when it is more than

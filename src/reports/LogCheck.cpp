@@ -94,7 +94,7 @@ std::string transmitterText(const CheckInput& input, int txNumber) {
 
 namespace {
 
-std::vector<size_t> rowsInTimeOrder(const CSorvakDoc::QsoList& qsos) {
+std::vector<size_t> rowsInTimeOrder(const QsoList& qsos) {
     std::vector<size_t> rows;
     rows.reserve(qsos.size());
     for (size_t row = 0; row < qsos.size(); ++row) {
@@ -107,7 +107,7 @@ std::vector<size_t> rowsInTimeOrder(const CSorvakDoc::QsoList& qsos) {
     return rows;
 }
 
-bool severalTransmitters(const CSorvakDoc::QsoList& qsos) {
+bool severalTransmitters(const QsoList& qsos) {
     return std::any_of(qsos.begin(), qsos.end(), [&](const auto& qso) {
         return qso->txNumber() != qsos.front()->txNumber();
     });
@@ -184,7 +184,7 @@ std::string_view checkKindName(CheckKind kind) {
     return kNames[static_cast<size_t>(kind)];
 }
 
-LogCheckResult checkLog(const CSorvakDoc::QsoList& qsos, const LogCheckSettings& settings,
+LogCheckResult checkLog(const QsoList& qsos, const LogCheckSettings& settings,
                         const MasterCallList* calls) {
     using namespace logcheck;
     const CheckInput input{qsos, settings, calls, severalTransmitters(qsos), rowsInTimeOrder(qsos)};

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/CSorvakDoc.h"
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 #include "reports/OperatingTime.h"
 
 namespace sorvak {
@@ -78,7 +78,7 @@ struct LogCheckResult {
 
 // Checks the log without changing it. `calls` is the master call list, or
 // null when none could be read (said once when the settings ask for it).
-LogCheckResult checkLog(const CSorvakDoc::QsoList& qsos, const LogCheckSettings& settings,
+LogCheckResult checkLog(const QsoList& qsos, const LogCheckSettings& settings,
                         const MasterCallList* calls);
 
 }  // namespace sorvak

@@ -17,7 +17,7 @@ std::string bandLabel(const QsoRecord& qso) {
 
 void checkTransmitter(const CheckInput& input, Findings& findings,
                       const std::vector<size_t>& rows) {
-    const CSorvakDoc::QsoList& qsos = input.qsos;
+    const QsoList& qsos = input.qsos;
     std::vector<BandChange> changes = bandChanges(qsos, rows);
     std::string tx = transmitterText(input, qsos[rows.front()]->txNumber());
     for (HourOfChanges& hour : changesPerHour(qsos, changes)) {

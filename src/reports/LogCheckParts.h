@@ -16,7 +16,7 @@
 namespace sorvak::logcheck {
 
 struct CheckInput {
-    const CSorvakDoc::QsoList& qsos;
+    const QsoList& qsos;
     const LogCheckSettings& settings;
     const MasterCallList* calls;
     bool severalTransmitters;  // the QSOs have more than one transmitter number
@@ -27,7 +27,7 @@ struct CheckInput {
 // The findings as they are made, in any order.
 class Findings {
   public:
-    explicit Findings(const CSorvakDoc::QsoList& qsos) : qsos_(qsos) {}
+    explicit Findings(const QsoList& qsos) : qsos_(qsos) {}
 
     // A finding shown on the QSO at `rows[0]`, the others involved too.
     void onRows(CheckKind kind, CheckLevel level, std::vector<size_t> rows, std::string text);
@@ -44,7 +44,7 @@ class Findings {
     std::vector<CheckFinding> sorted() &&;
 
   private:
-    const CSorvakDoc::QsoList& qsos_;
+    const QsoList& qsos_;
     std::vector<CheckFinding> findings_;
 };
 
@@ -58,8 +58,21 @@ struct OperatingSummary {
 
 void checkCallSigns(const CheckInput& input, Findings& findings);  // and the master call list
 void checkExchanges(const CheckInput& input, Findings& findings);  // received and sent
-void checkTimes(const CheckInput& input, Findings& findings);      // and the JST log
-void checkRecords(const CheckInput& input, Findings& findings);    // dupes and missing fields
+// The stations whose exchange differs between their QSOs; every number is
+// taken for a serial when the log itself sends one.
+void checkReceived(const CheckInput& input, Findings& findings, bool sentSerial);
+
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Groups of equal values with their rows, the most frequent first (ties:
+// the one seen first).
+using ValueGroups = std::vector<std::pair<std::string, std::vector<size_t>>>;
+void addTo(ValueGroups& groups, std::string value, size_t row);
+void byFrequency(ValueGroups& groups);
+void checkTimes(const CheckInput& input, Findings& findings);    // and the JST log
+void checkRecords(const CheckInput& input, Findings& findings);  // dupes and missing fields
 void checkBandChanges(const CheckInput& input, Findings& findings);
 // Nothing when the log has no QSO with a time in the period.
 std::optional<OperatingSummary> checkOperatingTime(const CheckInput& input, Findings& findings);

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "formats/TextLine.h"
 #include "platform/Cp932.h"
+#include "platform/TextFormat.h"
 
 namespace sorvak {
 namespace {

@@ -12,7 +12,7 @@ constexpr size_t kOutOfOrderShare = 20;  // one in twenty
 
 // Which of the QSOs at `rows` (in list order) stand outside a longest run in
 // time order, found in n log n.
-std::vector<bool> outOfOrder(const CSorvakDoc::QsoList& qsos, const std::vector<size_t>& rows) {
+std::vector<bool> outOfOrder(const QsoList& qsos, const std::vector<size_t>& rows) {
     std::vector<size_t> tails;  // indices into rows: the last of each run length
     std::vector<size_t> previous(rows.size(), rows.size());
     auto timeAt = [&](size_t i) { return qsos[rows[i]]->time(); };

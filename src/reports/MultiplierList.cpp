@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "formats/TextLine.h"
 #include "platform/FileBytes.h"
+#include "platform/TextFormat.h"
 #include "reports/TextLines.h"
 
 namespace sorvak {

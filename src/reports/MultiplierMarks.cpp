@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "model/QsoRecord.h"
+#include "reports/AnalysisTally.h"
 
 namespace sorvak {
 
@@ -41,6 +41,16 @@ std::optional<std::string> MultiplierMarks::markQso(const QsoRecord& qso, int ba
         mark(names_[*index], bandIndex);
     }
     return std::nullopt;
+}
+
+std::vector<std::string> markLog(MultiplierMarks& marks, const QsoList& qsos) {
+    std::vector<std::string> invalid;
+    for (const auto& qso : qsos) {
+        if (auto multiplier = marks.markQso(*qso, bandIndexOf(*qso))) {
+            invalid.push_back(std::move(*multiplier));
+        }
+    }
+    return invalid;
 }
 
 }  // namespace sorvak

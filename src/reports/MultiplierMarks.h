@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "model/QsoRecord.h"
 #include "reports/MultiplierList.h"
 
 namespace sorvak {
-
-class QsoRecord;
 
 // Which multipliers of a list, and for the zone types which zones, were
 // worked on which band (band index 1 to 16).
@@ -44,5 +43,9 @@ class MultiplierMarks {
     std::array<Bands, 91> zones_{};
     Bands bands_;
 };
+
+// Marks every QSO of the log on its band; the invalid multipliers found
+// (markQso's), in log order.
+std::vector<std::string> markLog(MultiplierMarks& marks, const QsoList& qsos);
 
 }  // namespace sorvak

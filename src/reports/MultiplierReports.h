@@ -8,9 +8,9 @@ struct ReportRun;
 
 // Per band, the multipliers first worked in each hour; for the zone lists
 // also the zones.
-bool writeQam(ReportRun& run);
+void writeQam(ReportRun& run);
 // Per band, the multipliers of the list worked and not worked, with a map of
 // multipliers by band and, for the zone lists, of zones by band.
-bool writeQad(ReportRun& run);
+void writeQad(ReportRun& run);
 
 }  // namespace sorvak

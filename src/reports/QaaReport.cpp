@@ -60,10 +60,7 @@ void writeTotals(ReportRun& run, size_t b) {
 
 }  // namespace
 
-bool writeQaa(ReportRun& run) {
-    if (!openReportFile(run, ".QAA")) {
-        return false;
-    }
+void writeQaa(ReportRun& run) {
     run.write("＜時間およびエリアごとの交信局数＞");
     writeCwNote(run, run.tally.totals.cwCount[0][0]);
     for (int band : activeBands(run.tally)) {
@@ -76,7 +73,6 @@ bool writeQaa(ReportRun& run) {
         }
         writeTotals(run, b);
     }
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

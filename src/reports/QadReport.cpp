@@ -1,10 +1,7 @@
 #include <algorithm>
-#include <optional>
 #include <string>
 
 #include "model/QsoRecord.h"
-#include "platform/Cp932.h"
-#include "platform/Ui.h"
 #include "reports/AnalysisTally.h"
 #include "reports/MultiplierList.h"
 #include "reports/MultiplierMarks.h"
@@ -12,7 +9,6 @@
 #include "reports/ReportCells.h"
 #include "reports/ReportFormat.h"
 #include "reports/ReportRun.h"
-#include "reports/RunMultipliers.h"
 
 namespace sorvak {
 namespace {
@@ -21,17 +17,6 @@ namespace {
 constexpr size_t kLineEnd = 80;
 // Lists longer than this get no multiplier map.
 constexpr size_t kLongestMappedList = 75;
-
-// Marks every QSO's multipliers; false when the user stopped at an invalid one.
-bool markLog(ReportRun& run, MultiplierMarks& marks) {
-    for (const auto& qso : run.qsoList) {
-        auto invalid = marks.markQso(*qso, bandIndexOf(*qso));
-        if (invalid && !run.ui.confirm("無効なマルチ:\n" + cp932ToUtf8(*invalid))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::vector<int> markedBands(const MultiplierMarks& marks) {
     std::vector<int> bands;
@@ -122,15 +107,8 @@ void writeZoneMap(ReportRun& run, const MultiplierMarks& marks, const std::vecto
 
 }  // namespace
 
-bool writeQad(ReportRun& run) {
-    auto list = runMultipliers(run);
-    if (!list) {
-        return false;
-    }
-    MultiplierMarks marks(std::move(*list));
-    if (!markLog(run, marks) || !openReportFile(run, ".QAD")) {
-        return false;
-    }
+void writeQad(ReportRun& run) {
+    const MultiplierMarks& marks = *run.marks;
     std::vector<int> bands = markedBands(marks);
     run.write("＜とれたマルチ＞\n");
     writeNames(run, marks, bands, true);
@@ -142,7 +120,6 @@ bool writeQad(ReportRun& run) {
     if (zoneCount(marks.list().type()) > 0) {
         writeZoneMap(run, marks, bands);
     }
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

@@ -85,10 +85,7 @@ void writeHourRows(ReportRun& run, const std::vector<int>& bands, RowWriter row)
 
 }  // namespace
 
-bool writeQaf(ReportRun& run) {
-    if (!openReportFile(run, ".QAF")) {
-        return false;
-    }
+void writeQaf(ReportRun& run) {
     const HourTally& totals = run.tally.totals;
     std::vector<int> bands = activeBands(run.tally);
     writeResult(run, bands);
@@ -105,7 +102,6 @@ bool writeQaf(ReportRun& run) {
     writeHourRows(run, bands, writeMultiRow);
     run.write("\nTotal ");
     writeMultiRow(run, totals, bands);
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

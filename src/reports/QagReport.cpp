@@ -13,10 +13,7 @@ constexpr int kLongestBar = 67;
 
 }  // namespace
 
-bool writeQag(ReportRun& run) {
-    if (!openReportFile(run, ".QAG")) {
-        return false;
-    }
+void writeQag(ReportRun& run) {
     run.write("＜グラフ＞\n");
     for (int band : activeBands(run.tally)) {
         auto b = static_cast<size_t>(band);
@@ -34,7 +31,6 @@ bool writeQag(ReportRun& run) {
         }
         run.print("Total%4d\n", run.tally.totals.count[b][0]);
     }
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

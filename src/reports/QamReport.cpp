@@ -1,4 +1,3 @@
-#include <optional>
 #include <string>
 
 #include "model/QsoRecord.h"
@@ -7,7 +6,6 @@
 #include "reports/MultiplierReports.h"
 #include "reports/ReportCells.h"
 #include "reports/ReportRun.h"
-#include "reports/RunMultipliers.h"
 
 namespace sorvak {
 namespace {
@@ -88,22 +86,14 @@ void writeSection(ReportRun& run, Section section) {
 
 }  // namespace
 
-bool writeQam(ReportRun& run) {
-    auto multipliers = runMultipliers(run);
-    if (!multipliers) {
-        return false;
-    }
-    if (!openReportFile(run, ".QAM")) {
-        return false;
-    }
-    bool zones = zoneCount(multipliers->type()) > 0;
+void writeQam(ReportRun& run) {
+    bool zones = zoneCount(run.multipliers->type()) > 0;
     run.write("＜時間ごとの取得マルチプライヤー＞\n");
     writeSection(run, zones ? Section::Second : Section::First);
     if (zones) {
         run.write("\n\n＜時間ごとの取得ゾーン＞\n");
         writeSection(run, Section::First);
     }
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

@@ -106,10 +106,7 @@ void writeBlock(ReportRun& run, const Block& block, const std::vector<int>& band
 
 }  // namespace
 
-bool writeQaq(ReportRun& run) {
-    if (!openReportFile(run, ".QAQ")) {
-        return false;
-    }
+void writeQaq(ReportRun& run) {
     const auto& hours = run.tally.hours;
     std::vector<int> bands = activeBands(run.tally);
     bool showAll = run.has(ANALYSIS_ZERO_HOURS);
@@ -143,7 +140,6 @@ bool writeQaq(ReportRun& run) {
         }
         remaining -= static_cast<long long>(kBlockHours);
     }
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

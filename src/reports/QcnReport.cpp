@@ -4,12 +4,11 @@
 #include "model/QsoRecord.h"
 #include "model/Vocabulary.h"
 #include "platform/Cp932.h"
-#include "platform/Ui.h"
 #include "reports/AnalysisFlags.h"
 #include "reports/AnalysisTally.h"
 #include "reports/Continents.h"
 #include "reports/CountReports.h"
-#include "reports/CountryFile.h"
+#include "reports/CountryTable.h"
 #include "reports/ReportCells.h"
 #include "reports/ReportFormat.h"
 #include "reports/ReportRun.h"
@@ -26,13 +25,13 @@ struct ContinentCounts {
     ContinentTable cw{};
 };
 
-// Counts every QSO whose call resolves; tells the user of each one that does not.
+// Counts every QSO whose call resolves; notes each one that does not.
 ContinentCounts countContinents(ReportRun& run, const CountryTable& table) {
     ContinentCounts counts;
     for (const auto& qso : run.qsoList) {
         const CountryPrefixEntry* country = resolveCountry(table, qso->callSign());
         if (country == nullptr) {
-            run.ui.tell("判別不能なコールサイン: " + cp932ToUtf8(qso->callSign()));
+            run.notes.push_back("判別不能なコールサイン: " + cp932ToUtf8(qso->callSign()));
             continue;
         }
         bool cw = modeTextOf(qso->mode()) == "CW";
@@ -97,21 +96,12 @@ void writeTable(ReportRun& run, const ContinentCounts& counts) {
 
 }  // namespace
 
-bool writeQcn(ReportRun& run) {
-    if (!openReportFile(run, ".QCN")) {
-        return false;
-    }
+void writeQcn(ReportRun& run) {
     run.write("＜大陸別の交信局数＞");
     if (run.tally.totals.cwCount[0][0] != 0 && run.has(ANALYSIS_CW_SUBCOUNT)) {
         run.write("　（括弧内は電信の内数）\n");
     }
-    CountryFileResult countries = loadCountryFile(run.countryFile);
-    if (countries.status != CountryFileStatus::Read) {
-        run.ui.tell(countryFileMessage(countries.status, run.countryFile));
-        return false;
-    }
-    writeTable(run, countContinents(run, countries.table));
-    return closeReportFile(run);
+    writeTable(run, countContinents(run, *run.countries));
 }
 
 }  // namespace sorvak

@@ -72,11 +72,8 @@ BandCounts allBands(const BandAreaCounts& counts) {
 
 }  // namespace
 
-bool writeQop(ReportRun& run) {
+void writeQop(ReportRun& run) {
     OperatorTally operators = tallyOperators(run);
-    if (!openReportFile(run, ".QOP")) {
-        return false;
-    }
     const HourTally& totals = run.tally.totals;
     std::vector<int> bands = activeBands(run.tally);
     size_t width = operators.nameWidth();
@@ -85,7 +82,6 @@ bool writeQop(ReportRun& run) {
     run.write("\n");
     writeHeading(run, "\n\n＜オペレータ別取得マルチ＞", totals.cwNewMultis[0], bands, width);
     writeLines(run, operators, bands, true, totals.newMultis, totals.cwNewMultis);
-    return closeReportFile(run);
 }
 
 }  // namespace sorvak

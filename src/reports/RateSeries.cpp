@@ -22,14 +22,13 @@ std::vector<std::unique_ptr<QsoRecord>> timeSortedCopy(
 
 }  // namespace
 
-RateSeries rateSeriesOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos, bool includeZeroHours,
-                        Ui& ui) {
+RateSeries rateSeriesOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos,
+                        bool includeZeroHours) {
     RateSeries series;
     if (qsos.empty()) {
         return series;
     }
-    // Without the call-area bit the tally never asks anything.
-    AnalysisTally tally = tallyLog(timeSortedCopy(qsos), 0, ui);
+    AnalysisTally tally = tallyLog(timeSortedCopy(qsos), 0);
     series.bands = activeBands(tally);
     series.counts.resize(series.bands.size());
     for (const HourTally& hour : tally.hours) {

@@ -7,8 +7,6 @@
 
 namespace sorvak {
 
-class Ui;
-
 // What a rate chart draws: the hours the analysis shows, the QSOs of each
 // active band in each of them, and the running total.
 struct RateSeries {
@@ -25,7 +23,6 @@ struct RateSeries {
 // Tallies a time-sorted copy of the list (the list itself is left as it is)
 // hour by hour, as the analysis does. Hours without a QSO are kept only with
 // `includeZeroHours`. A QSO without a band counts in the total only.
-RateSeries rateSeriesOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos, bool includeZeroHours,
-                        Ui& ui);
+RateSeries rateSeriesOf(const std::vector<std::unique_ptr<QsoRecord>>& qsos, bool includeZeroHours);
 
 }  // namespace sorvak

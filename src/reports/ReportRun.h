@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,27 +9,28 @@
 
 namespace sorvak {
 
-class Ui;
+class CountryTable;
+class MultiplierList;
+class MultiplierMarks;
 
-// What one analysis run hands to every report writer, and the report being
-// written. The text of a report is kept in CP932 with "\n" line ends until
-// closeReportFile writes it out whole with CR LF line ends.
+// What one analysis run hands to every report writer, and the text of the
+// report being built. The text is kept in CP932 with "\n" line ends; the
+// driver writes it out with CR LF line ends.
 struct ReportRun {
-    const std::vector<std::unique_ptr<QsoRecord>>& qsoList;  // sorted by time
-    unsigned flags;                                          // AnalysisFlags of the run
-    std::string baseName;       // the log's file name without its extension
-    std::string multiDataFile;  // the multiplier data file chosen by the user, or empty
-    std::string countryFile;    // the country definition file
+    const QsoList& qsoList;  // sorted by time
+    unsigned flags;          // AnalysisFlags of the run
     const AnalysisTally& tally;
-    Ui& ui;
+    // The inputs a writer asks for in the report table, read by the driver
+    // before it runs the writer; null for the others.
+    const MultiplierList* multipliers = nullptr;
+    const MultiplierMarks* marks = nullptr;
+    const CountryTable* countries = nullptr;
 
-    // The report being written: its path (base name + extension, relative to
-    // the current directory) and its text so far.
-    std::string path;
+    // The report's text so far.
     std::string text;
-    // Set when the user chose not to overwrite an existing report, so the
-    // driver can tell a skipped report from a failed one.
-    bool declined = false;
+    // What the writer found that the user is told (UTF-8), in order, before
+    // the report is written.
+    std::vector<std::string> notes;
 
     bool has(unsigned flag) const { return (flags & flag) != 0; }
 
@@ -43,15 +43,5 @@ struct ReportRun {
     // Appends `n` spaces.
     void spaces(int n);
 };
-
-// Starts the report `extension` (".QAF", ...): asks before overwriting an
-// existing file and checks that the file can be written. False when the
-// report is to be skipped (the user declined, or the file cannot be made).
-bool openReportFile(ReportRun& run, std::string_view extension);
-
-// Ends the report with a final "\n" and writes the whole text to its file,
-// never leaving a half-written one; false, after telling the user, when the
-// file could not be written.
-bool closeReportFile(ReportRun& run);
 
 }  // namespace sorvak

@@ -7,12 +7,17 @@
 namespace sorvak {
 
 std::span<const ReportWriter> reportWriters() {
+    using In = ReportInput;
     // In the order the files are written.
     static const ReportWriter writers[] = {
-        {".QAF", ANALYSIS_QAF, writeQaf}, {".QAA", ANALYSIS_QAA, writeQaa},
-        {".QAG", ANALYSIS_QAG, writeQag}, {".QAM", ANALYSIS_QAM, writeQam},
-        {".QAQ", ANALYSIS_QAQ, writeQaq}, {".QAD", ANALYSIS_QAD, writeQad},
-        {".QCN", ANALYSIS_QCN, writeQcn}, {".QOP", ANALYSIS_QOP, writeQop},
+        {".QAF", ANALYSIS_QAF, In::None, writeQaf},
+        {".QAA", ANALYSIS_QAA, In::None, writeQaa},
+        {".QAG", ANALYSIS_QAG, In::None, writeQag},
+        {".QAM", ANALYSIS_QAM, In::Multipliers, writeQam},
+        {".QAQ", ANALYSIS_QAQ, In::None, writeQaq},
+        {".QAD", ANALYSIS_QAD, In::MarkedMultipliers, writeQad},
+        {".QCN", ANALYSIS_QCN, In::Countries, writeQcn},
+        {".QOP", ANALYSIS_QOP, In::None, writeQop},
     };
     return writers;
 }

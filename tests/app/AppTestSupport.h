@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "CMainFrame.h"
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
 #include "testsupport/ScriptedUi.h"

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "QsoEditDialog.h"
+#include "QsoKeyStrokes.h"
 #include "testsupport/ScriptedUi.h"
 
 using namespace sorvak;
@@ -179,10 +180,10 @@ class QsoEditDialogTest : public QObject {
     void lettersGoByTheirPlaceOnTheKeyboard() {
         // X11 reports the PC scan code plus 8: W's place is 25 whatever it types.
         QKeyEvent onW(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, 25, 0, 0, "z");
-        QCOMPARE(QsoEditDialog::strokeOf(onW, "xcb").key, QsoKey::W);
-        QCOMPARE(QsoEditDialog::strokeOf(onW, "offscreen").key, QsoKey::Other);
+        QCOMPARE(qsoKeyStrokeOf(onW, "xcb").key, QsoKey::W);
+        QCOMPARE(qsoKeyStrokeOf(onW, "offscreen").key, QsoKey::Other);
         QKeyEvent synthetic(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier, 0, 0, 0, "w");
-        QCOMPARE(QsoEditDialog::strokeOf(synthetic, "xcb").key, QsoKey::W);
+        QCOMPARE(qsoKeyStrokeOf(synthetic, "xcb").key, QsoKey::W);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "AppTestSupport.h"
 #include "CSorvakView.h"
 #include "CommandSet.h"
+#include "editing/QsoEditForm.h"
 #include "platform/Cp932.h"
 
 using namespace sorvak;
@@ -314,13 +315,11 @@ void QsoListTest::doubleClickAndEnterEditOrAppend() {
     QTemporaryDir dir;
     Window w;
     std::vector<std::string> calls;
-    w.frame.view().setEditing(QsoEditing{
-        [&calls](size_t row) {
-            calls.push_back("edit " + std::to_string(row));
-            return false;
-        },
-        [&calls](size_t position) { calls.push_back("new " + std::to_string(position)); },
-        nullptr});
+    w.ui.dialogHandler = [&calls](DialogForm& dialog) {
+        auto& form = dynamic_cast<QsoEditForm&>(dialog);
+        calls.push_back((form.newMode ? "new " : "edit ") + form.qsoNumber);
+        return false;
+    };
     load(w, writeLog(dir, "log.qgb", numberedQsos(3)));
     w.frame.show();
     CSorvakView& view = w.frame.view();
@@ -331,26 +330,28 @@ void QsoListTest::doubleClickAndEnterEditOrAppend() {
     QRect second = view.visualRect(view.model()->index(1, 3));
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, second.center());
     QTest::keyClick(&view, Qt::Key_Return);
-    QCOMPARE(calls, (std::vector<std::string>{"new 3", "edit 1", "edit 1"}));
-    QVERIFY(w.ui.events.empty());
+    QCOMPARE(calls, (std::vector<std::string>{"new 4", "edit 2", "edit 2"}));
+    QVERIFY(w.ui.messageTexts().empty());
 }
 
 void QsoListTest::newQsoAsksWhereWhenARowIsTheCursor() {
     QTemporaryDir dir;
     Window w;
-    std::vector<size_t> positions;
-    w.frame.view().setEditing(QsoEditing{
-        nullptr, [&positions](size_t position) { positions.push_back(position); }, nullptr});
+    std::vector<std::string> positions;
+    w.ui.dialogHandler = [&positions](DialogForm& dialog) {
+        positions.push_back(dynamic_cast<QsoEditForm&>(dialog).qsoNumber);
+        return false;
+    };
     load(w, writeLog(dir, "log.qgb", numberedQsos(3)));
     w.trigger("ID_NEW_QSO");
-    QVERIFY(w.ui.events.empty());
+    QVERIFY(w.ui.messageTexts().empty());
     CSorvakView& view = w.frame.view();
     w.ui.answers = {Answer::Yes, Answer::No, Answer::Cancel};
     for (int i = 0; i < 3; ++i) {
         view.setCurrentIndex(view.model()->index(0, 0));
         w.trigger("ID_NEW_QSO");
     }
-    QCOMPARE(positions, (std::vector<size_t>{3, 0, 3}));
+    QCOMPARE(positions, (std::vector<std::string>{"4", "1", "4"}));
     const Message& asked = w.ui.events.back().message;
     QCOMPARE(asked.buttons, Buttons::YesNoCancel);
     QCOMPARE(asked.icon, Icon::Question);

@@ -150,7 +150,7 @@ void RateChartTest::savesThePictureOrSaysItCouldNot() {
 
     std::string nowhere = dir.filePath("missing/rate.png").toStdString();
     w.ui.paths.push_back(nowhere);
-    chart->onSave();
+    chart->OnSave();
     QCOMPARE(w.ui.messageTexts(),
              (std::vector<std::string>{"ﾌｧｲﾙに書き込めませんでした。\n" + nowhere}));
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
@@ -189,7 +189,7 @@ void RateChartTest::hourLabelsStayWholeAndDistinct() {
     chart->resize(260, 500);
     QTRY_VERIFY(chart->labelStep() > 1);
     QCOMPARE(chart->hourAxis()->categoriesLabels(),
-             hourLabels(rateSeriesOf(w.doc.qsoList(), true, w.ui).hours, chart->labelStep()));
+             hourLabels(rateSeriesOf(w.doc.qsoList(), true).hours, chart->labelStep()));
 }
 
 void RateChartTest::opensBesideTheMainWindowWithinTheScreen() {

@@ -13,9 +13,9 @@
 #include "AppTestSupport.h"
 #include "CheckListDialog.h"
 #include "StartUp.h"
+#include "commands/AnalysisCommands.h"
+#include "commands/CheckListCommands.h"
 #include "platform/ProgramDirectory.h"
-#include "reports/Analysis.h"
-#include "reports/CheckList.h"
 
 using namespace sorvak;
 
@@ -123,14 +123,20 @@ class ReportDialogsTest : public QObject {
         test::Window w;
         w.ui.dialogHandler = [](DialogForm&) { return true; };
         FileLoad(w.doc, w.ui, path, LoadMode::Load);
-        QCOMPARE(QDir::currentPath(), dir.path());
         w.trigger("ID_LIST_CHECK_LIST");
         w.trigger("ID_LIST_ANALYSIS");
         QVERIFY(QFile::exists(dir.filePath("log.7D.TXT")));
         QVERIFY(QFile::exists(dir.filePath("log.QAF")));
         QVERIFY(QFile::exists(dir.filePath("log.QAQ")));
+        QCOMPARE(QDir::currentPath(), QDir::tempPath());  // never left
         QCOMPARE(w.ui.messageTexts().back(),
                  std::string("交信データ解析ファイルを出力しました。\nlog.QAF   \nlog.QAQ   \n"));
+        // A log without a file yet writes where the last one was.
+        w.ui.answers = {Answer::Yes};
+        w.trigger("ID_FILE_NEW");
+        w.doc.add(std::make_unique<QsoRecord>(test::qso(1000, "JA1ZZZ", 1)));
+        w.trigger("ID_LIST_CHECK_LIST");
+        QVERIFY(QFile::exists(dir.filePath("SORVAK.7D.TXT")));
         w.ui.dialogHandler = [](DialogForm& form) {
             dynamic_cast<AnalysisForm&>(form).settings.outQAA = 1;
             return true;
@@ -181,7 +187,7 @@ class ReportDialogsTest : public QObject {
         QDir::setCurrent(QDir::tempPath());
     }
 
-    void aRelativeCommandLinePathOutlivesTheFolderChange() {
+    void aRelativeCommandLinePathIsMadeWhole() {
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("logs");
         std::string path = test::writeLog(dir, "logs/log.qgb", test::numberedQsos(2));
@@ -191,7 +197,7 @@ class ReportDialogsTest : public QObject {
         loadCommandLineFile(parseCommandLine({"-ro", "logs/log.qgb"}), w.doc, w.ui, settings);
         QCOMPARE(w.doc.title(), path);
         QCOMPARE(w.doc.readOnlyPath(), path);
-        QCOMPARE(QDir::currentPath(), dir.filePath("logs"));
+        QCOMPARE(QDir::currentPath(), dir.path());
         QDir::setCurrent(QDir::tempPath());
     }
 };

@@ -4,12 +4,13 @@
 #include <sstream>
 
 #include "CliCommand.h"
+#include "commands/FileLoad.h"
 #include "editing/JarlLogForm.h"
 #include "formats/BinaryLog.h"
 #include "formats/ExportSample.h"
-#include "formats/FileLoad.h"
 #include "formats/Writers.h"
 #include "platform/Cp932.h"
+#include "reports/JarlScore.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -172,6 +173,7 @@ TEST_F(Convert, JarlLogTakesItsSummaryFromTheCommandLine) {
          }) {
         h[field] = utf8ToCp932(value);
     }
+    h.totalScore = claimedScore(scoreOf(loaded.qsoList()), "", false);
     EXPECT_EQ(test::readFile(out), writeLogFile(loaded, KIND_JARL).value());
 
     args.insert(args.end(), {"--jarl", "time=utc"});

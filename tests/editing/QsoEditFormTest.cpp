@@ -198,7 +198,7 @@ TEST(QsoKeyRules, CyclingAndBandAndModeRules) {
     EXPECT_EQ(form.band + " " + form.mode, "1.9 CW");
     form.band = "14";
     form.mode = "SSB";
-    onBandChanged(form);
+    OnBandChanged(form);
     EXPECT_EQ(form.mode, "SSB");
     form.power = "x";
     applyQsoKey(form, QsoKeyStroke{QsoKey::P, false, true}, Field::Rcvd);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/FileLoad.h"
 #include "formats/AdifWriter.h"
 #include "formats/ExportSample.h"
-#include "formats/FileLoad.h"
 #include "formats/Readers.h"
 #include "support/LogReading.h"
 

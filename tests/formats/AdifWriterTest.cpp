@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/ExportSample.h"
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 
 namespace sorvak {
 namespace {

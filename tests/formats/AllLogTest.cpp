@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "formats/Readers.h"
 #include "support/LogReading.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "support/QsoFactory.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "commands/FileLoad.h"
 #include "formats/CabrilloWriter.h"
-#include "formats/FileLoad.h"
 #include "formats/Readers.h"
 #include "formats/Writers.h"
 #include "support/LogReading.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "commands/FileLoad.h"
 #include "formats/ExportSample.h"
-#include "formats/FileLoad.h"
 #include "formats/QtcNote.h"
 #include "model/Vocabulary.h"
 #include "support/TempDir.h"

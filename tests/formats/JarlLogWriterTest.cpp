@@ -6,10 +6,11 @@
 #include <functional>
 #include <memory>
 
+#include "commands/SaveCommands.h"
 #include "editing/JarlLogForm.h"
 #include "formats/ExportSample.h"
-#include "formats/SaveCommands.h"
 #include "platform/Cp932.h"
+#include "reports/JarlScore.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -91,6 +92,12 @@ class JarlLogWriter : public ::testing::Test {
         }
         doc.add(std::move(qso));
     }
+    // The file with the score the analysis gives the log.
+    std::optional<std::string> written() const {
+        const JarlLogHeader& header = doc.jarlLogHeader();
+        return writeJarlLog(
+            doc, claimedScore(scoreOf(doc.qsoList()), header[JarlField::FdCoeff], header.checkLog));
+    }
     // The file as the CP932 bytes of the UTF-8 text given.
     std::string expected(const std::string& utf8) { return utf8ToCp932(utf8); }
 
@@ -117,15 +124,15 @@ TEST_F(JarlLogWriter, JstLogScoresBothMultiplierFlagsTimesTheCoefficient) {
         add(parts);
     }
     // (1 + 1 + 2 + 1) points × 4 multiplier flags × 2.
-    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "40") +
-                                          crlfLines({
-                                              "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M 13 1",
-                                              "2026-11-03 09:06 3.5 SSB JA2XYZ 59 10M 59 20H 20 1",
-                                              "2026-11-03 09:07 7 CW JA3AAA 599 10M 599 13M - 2",
-                                              "2026-11-03 10:00 10G Other JA4BBB/4 599 10M 599 "
-                                              "13M 33 1",
-                                              "</LOGSHEET>",
-                                          })));
+    EXPECT_EQ(written(), expected(summary("XMAH", "40") +
+                                  crlfLines({
+                                      "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M 13 1",
+                                      "2026-11-03 09:06 3.5 SSB JA2XYZ 59 10M 59 20H 20 1",
+                                      "2026-11-03 09:07 7 CW JA3AAA 599 10M 599 13M - 2",
+                                      "2026-11-03 10:00 10G Other JA4BBB/4 599 10M 599 "
+                                      "13M 33 1",
+                                      "</LOGSHEET>",
+                                  })));
 }
 
 TEST_F(JarlLogWriter, UtcLogIsShiftedNineHoursAcrossMidnightAndMonthEnds) {
@@ -143,7 +150,7 @@ TEST_F(JarlLogWriter, UtcLogIsShiftedNineHoursAcrossMidnightAndMonthEnds) {
                                     "2027-01-01 05:00 7 CW JA1DDD 599 10M 599 13M 13 1",
                                     "</LOGSHEET>",
                                 });
-    EXPECT_EQ(writeJarlLog(doc), expected(file));
+    EXPECT_EQ(written(), expected(file));
 }
 
 TEST_F(JarlLogWriter, UtcLogSheetShiftsAJstLogBackAndKeepsAUtcLog) {
@@ -160,13 +167,13 @@ TEST_F(JarlLogWriter, UtcLogSheetShiftsAJstLogBackAndKeepsAUtcLog) {
         "2025-12-31 15:30 7 CW JA1DDD 599 10M 599 13M 13 1",
         "</LOGSHEET>",
     });
-    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "32", "UTC") + utcLines));
+    EXPECT_EQ(written(), expected(summary("XMAH", "32", "UTC") + utcLines));
 
     doc.contest().utcFlag = 1;
     for (size_t row = 0; row < doc.count(); ++row) {
         doc.at(row).setTime(doc.at(row).time() - 9 * 3600);
     }
-    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "32", "UTC") + utcLines));
+    EXPECT_EQ(written(), expected(summary("XMAH", "32", "UTC") + utcLines));
 }
 
 TEST_F(JarlLogWriter, TwoTransmitterLogAppendsTheTxNumberToEveryLine) {
@@ -175,12 +182,12 @@ TEST_F(JarlLogWriter, TwoTransmitterLogAppendsTheTxNumberToEveryLine) {
     mult.txNumber = 1;
     add(run);
     add(mult);
-    EXPECT_EQ(writeJarlLog(doc), expected(summary("XMAH", "0") +
-                                          crlfLines({
-                                              "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M - 1 0",
-                                              "2026-11-03 09:06 7 CW JA1ABD 599 10M 599 13M - 1 1",
-                                              "</LOGSHEET>",
-                                          })));
+    EXPECT_EQ(written(), expected(summary("XMAH", "0") +
+                                  crlfLines({
+                                      "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M - 1 0",
+                                      "2026-11-03 09:06 7 CW JA1ABD 599 10M 599 13M - 1 1",
+                                      "</LOGSHEET>",
+                                  })));
 }
 
 TEST_F(JarlLogWriter, CheckLogWritesCheckLogAndNoScore) {
@@ -188,11 +195,11 @@ TEST_F(JarlLogWriter, CheckLogWritesCheckLogAndNoScore) {
     QsoParts parts = at(11, 3, 905, "JA1ABC");
     parts.multi = "13";
     add(parts);
-    EXPECT_EQ(writeJarlLog(doc), expected(summary("CHECKLOG", "0") +
-                                          crlfLines({
-                                              "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M 13 1",
-                                              "</LOGSHEET>",
-                                          })));
+    EXPECT_EQ(written(), expected(summary("CHECKLOG", "0") +
+                                  crlfLines({
+                                      "2026-11-03 09:05 7 CW JA1ABC 599 10M 599 13M 13 1",
+                                      "</LOGSHEET>",
+                                  })));
 }
 
 TEST_F(JarlLogWriter, RefusesTheFirstQsoThatWouldNotMakeAReadableLine) {
@@ -226,7 +233,7 @@ TEST_F(JarlLogWriter, RefusesTheFirstQsoThatWouldNotMakeAReadableLine) {
         log.add(std::move(bad));
         log.add(std::make_unique<QsoRecord>(at(11, 3, 907, "")));  // also bad, but later
         EXPECT_EQ(jarlLogRefusal(log), c.message);
-        EXPECT_EQ(writeJarlLog(log), std::nullopt);
+        EXPECT_EQ(writeJarlLog(log, 0), std::nullopt);
     }
 }
 
@@ -249,7 +256,8 @@ TEST_F(JarlLogWriter, ExportProposesItsOwnNameAndRefusesBeforeAskingForOne) {
     EXPECT_EQ(dialog.title, "JARL電子ログのｾｰﾌﾞ");
     EXPECT_EQ(dialog.filter, "JARL電子ログ (*.TXT)|*.TXT||");
     EXPECT_EQ(dialog.proposedName, dir.file("log_JARL.TXT"));
-    EXPECT_EQ(test::readFile(dir.file("log_JARL.TXT")), writeJarlLog(doc));
+    EXPECT_EQ(test::readFile(dir.file("log_JARL.TXT")),
+              writeJarlLog(doc, doc.jarlLogHeader().totalScore));
     EXPECT_TRUE(doc.isModified());  // the JARL log cannot give the log back
     EXPECT_FALSE(std::filesystem::exists(dir.file("log.TXT")));
 }

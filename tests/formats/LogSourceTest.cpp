@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/FileLoad.h"
+#include "commands/FileLoad.h"
 #include "support/LogReading.h"
 
 namespace sorvak {

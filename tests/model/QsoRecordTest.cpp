@@ -95,12 +95,48 @@ TEST(Vocabulary, EveryCodeRoundTripsThroughItsText) {
     for (int code = 0; code < kPowerCount; ++code) {
         EXPECT_EQ(powerCodeOf(powerLetterOf(code)), code);
     }
+}
+
+TEST(QsoRecordTime, GettersOfARecordBuiltFromParts) {
+    QsoRecord q(QsoParts{.year = 2008, .month = 12, .day = 31, .hhmm = 2359});
+    EXPECT_EQ(q.year(), 2008);
+    EXPECT_EQ(q.month(), 12);
+    EXPECT_EQ(q.day(), 31);
+    EXPECT_EQ(q.hhmm(), 2359);
+    EXPECT_EQ(q.hour(), 23);
+    EXPECT_EQ(q.minute(), 59);
+    EXPECT_EQ(q.secondsOfDay(), 86340);
+}
+
+TEST(QsoRecordTime, SettersKeepTheOtherPartsAndDropSeconds) {
+    QsoRecord q(QsoParts{.year = 2008, .month = 11, .day = 22, .hhmm = 1234});
+    q.setSecondsOfDay(3661);
+    EXPECT_EQ(q.hhmm(), 101);
+    EXPECT_EQ(q.secondsOfDay(), 3661);
+    q.setDate(2008, 11, 5);
+    EXPECT_EQ(q.hhmm(), 101);
+    EXPECT_EQ(q.secondsOfDay(), 3660);
+    EXPECT_EQ(q.day(), 5);
+    q.setDate(2009, 2, 5);
+    q.setSecondsOfDay(23 * 3600 + 5 * 60);
+    EXPECT_EQ(q.year(), 2009);
+    EXPECT_EQ(q.month(), 2);
+    EXPECT_EQ(q.day(), 5);
+    EXPECT_EQ(q.hhmm(), 2305);
+    q.setDate(2009, 13, 5);  // normalised into the next year
+    EXPECT_EQ(q.year(), 2010);
+    EXPECT_EQ(q.month(), 1);
+}
+
+TEST(QsoRecordTime, ARecordWithoutATime) {
     QsoRecord q;
-    EXPECT_EQ(q.setBandFromText("430"), 11);
-    EXPECT_EQ(q.setModeFromText("FM"), 2);
-    EXPECT_EQ(q.setPowerFromLetter('L'), 1);
-    EXPECT_EQ(q.setBandFromText("431"), -1);
-    EXPECT_EQ(q.band(), -1);
+    EXPECT_EQ(q.time(), -1);
+    EXPECT_EQ(q.month(), -1);
+    EXPECT_EQ(q.hhmm(), -1);
+    EXPECT_EQ(q.clockFace().year, 1970);
+    q.setSecondsOfDay(9 * 3600 + 30 * 60);  // starts from 1970-01-01
+    EXPECT_EQ(q.year(), 1970);
+    EXPECT_EQ(q.hhmm(), 930);
 }
 
 }  // namespace

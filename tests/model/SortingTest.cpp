@@ -7,7 +7,6 @@
 
 #include "model/CSorvakDoc.h"
 #include "support/QsoFactory.h"
-#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {
@@ -20,9 +19,8 @@ const std::vector<std::string> kCalls = {"JR1AAA", "JA2AA",  "JA1ZZZ", "JE1AB",
 
 std::vector<std::string> sortedCalls(const std::vector<std::string>& calls, unsigned flags) {
     CSorvakDoc doc;
-    ScriptedUi ui;
     addCalls(doc, calls);
-    sortQsos(doc, ui, flags);
+    sortQsoList(doc.mutableQsoList(), flags);
     return callSigns(doc);
 }
 
@@ -66,30 +64,8 @@ TEST(CompareCallSigns, ByteOrder) {
               (std::vector<std::string>{"\xB1", "0", "A"}));
 }
 
-TEST(SortQsos, RefusesFewerThanTwoQsos) {
+TEST(SortQsoList, DescendingKeysAndStability) {
     CSorvakDoc doc;
-    ScriptedUi ui;
-    addCalls(doc, {"JA1AA"});
-    sortQsos(doc, ui, SORT_TIME);
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"ソートすべきデータがありません。"});
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(ui.waitCount, 0);
-}
-
-TEST(SortQsos, SetsModifiedAndShowsTheWaitCursor) {
-    CSorvakDoc doc;
-    ScriptedUi ui;
-    addCalls(doc, {"JA1AA", "JA1AB"});
-    sortQsos(doc, ui, SORT_TIME);
-    EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(ui.waitCount, 1);
-    EXPECT_EQ(ui.waitDepth, 0);
-    EXPECT_TRUE(ui.events.empty());
-}
-
-TEST(SortQsos, DescendingKeysAndStability) {
-    CSorvakDoc doc;
-    ScriptedUi ui;
     addCalls(doc, {"P", "H", "none", "M", "H2", "L"});
     const int powers[] = {0, 3, -1, 2, 3, 1};
     const char* memos[] = {"", "ab", "abcd", "a", "", "abc"};
@@ -97,21 +73,20 @@ TEST(SortQsos, DescendingKeysAndStability) {
         doc.at(i).setPower(powers[i]);
         doc.at(i).setMemo(memos[i]);
     }
-    sortQsos(doc, ui, SORT_POWER);
+    sortQsoList(doc.mutableQsoList(), SORT_POWER);
     EXPECT_EQ(callSigns(doc), (std::vector<std::string>{"H", "H2", "M", "L", "P", "none"}));
-    sortQsos(doc, ui, SORT_MEMO);
+    sortQsoList(doc.mutableQsoList(), SORT_MEMO);
     EXPECT_EQ(callSigns(doc), (std::vector<std::string>{"none", "L", "H", "M", "H2", "P"}));
 }
 
-TEST(SortQsos, CallSignThenTimeGivesTimeOrderWithTiesByCall) {
+TEST(SortQsoList, CallSignThenTimeGivesTimeOrderWithTiesByCall) {
     CSorvakDoc doc;
-    ScriptedUi ui;
     for (auto [call, minute] : std::vector<std::pair<std::string, int>>{
              {"JA1CC", 5}, {"JA1BB", 1}, {"JA1AA", 5}, {"JA1DD", 1}}) {
         doc.add(test::qso(call, minute));
     }
-    sortQsos(doc, ui, SORT_CALLSIGN | CMP_BYTES);
-    sortQsos(doc, ui, SORT_TIME);
+    sortQsoList(doc.mutableQsoList(), SORT_CALLSIGN | CMP_BYTES);
+    sortQsoList(doc.mutableQsoList(), SORT_TIME);
     EXPECT_EQ(callSigns(doc), (std::vector<std::string>{"JA1BB", "JA1DD", "JA1AA", "JA1CC"}));
 }
 
@@ -152,7 +127,7 @@ std::vector<const QsoRecord*> referenceInsertionSort(const CSorvakDoc& doc, unsi
     return {list.begin(), list.end()};
 }
 
-TEST(SortQsos, MatchesTheInsertionSortForEveryKey) {
+TEST(SortQsoList, MatchesTheInsertionSortForEveryKey) {
     const unsigned keys[] = {SORT_TIME,     SORT_CALLSIGN | CMP_BYTES,
                              SORT_CALLSIGN, SORT_CALLSIGN | CMP_JA_JH_JR,
                              SORT_BAND,     SORT_MODE,
@@ -162,12 +137,11 @@ TEST(SortQsos, MatchesTheInsertionSortForEveryKey) {
     std::mt19937 random(7);
     for (int round = 0; round < 5; ++round) {
         CSorvakDoc doc;
-        ScriptedUi ui;
         for (int i = 0; i < 400; ++i)
             doc.add(test::randomQso(random));
         for (unsigned key : keys) {
             auto expected = referenceInsertionSort(doc, key);
-            sortQsos(doc, ui, key);
+            sortQsoList(doc.mutableQsoList(), key);
             std::vector<const QsoRecord*> actual;
             for (const auto& q : doc.qsoList())
                 actual.push_back(q.get());

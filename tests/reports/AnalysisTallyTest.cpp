@@ -6,7 +6,6 @@
 #include "reports/CallArea.h"
 #include "reports/ReportFormat.h"
 #include "reports/ReportTestLog.h"
-#include "testsupport/ScriptedUi.h"
 
 namespace sorvak {
 namespace {
@@ -24,8 +23,7 @@ std::vector<std::string> hoursOf(std::initializer_list<Moment> moments) {
     for (const Moment& m : moments) {
         doc.add(qsoAt(m.day, m.hhmm));
     }
-    ScriptedUi ui;
-    AnalysisTally tally = tallyLog(doc.qsoList(), 0, ui);
+    AnalysisTally tally = tallyLog(doc.qsoList(), 0);
     std::vector<std::string> hours;
     for (const HourTally& h : tally.hours) {
         hours.push_back(std::to_string(h.day) + "/" + std::to_string(h.hour) + ":" +
@@ -59,8 +57,7 @@ TEST(AnalysisTally, AQsoWithoutABandCountsForAllBandsOnly) {
     noBand->setNewMulti(1);
     noBand->setNewMulti2(1);
     doc.add(std::move(noBand));
-    ScriptedUi ui;
-    AnalysisTally t = tallyLog(doc.qsoList(), ANALYSIS_QAA, ui);
+    AnalysisTally t = tallyLog(doc.qsoList(), ANALYSIS_QAA);
     EXPECT_EQ(t.totals.count[0][0], 2);
     EXPECT_EQ(t.totals.count[0][1], 2);
     EXPECT_EQ(t.totals.newMultis[0], 2);
@@ -74,31 +71,24 @@ TEST(AnalysisTally, AQsoWithoutABandCountsForAllBandsOnly) {
     EXPECT_EQ(t.hours[1].cumCount[16], 1);
 }
 
-TEST(AnalysisTally, RefusedCallSignsAreShownAndCancelEndsTheAreaCount) {
+TEST(AnalysisTally, CallSignsWithoutAnAreaAreListedAndTheAreaCountCanEndEarly) {
     CSorvakDoc doc;
     for (const char* call : {"JA1ABC", "W1AW", "JA3XYZ", "K1AA", "JA4QQQ"}) {
         doc.add(qsoAt(1, 1000, "7", "CW", call));
     }
-    ScriptedUi ok;
-    AnalysisTally all = tallyLog(doc.qsoList(), ANALYSIS_QAA, ok);
-    EXPECT_EQ(ok.messageTexts(),
-              (std::vector<std::string>{"不正なデータ:\nW1AW", "不正なデータ:\nK1AA"}));
-    EXPECT_EQ(ok.events[0].message.buttons, Buttons::OkCancel);
+    AnalysisTally all = tallyLog(doc.qsoList(), ANALYSIS_QAA);
+    EXPECT_EQ(all.rowsWithoutArea, (std::vector<size_t>{1, 3}));
     EXPECT_EQ(all.totals.count[3][1] + all.totals.count[3][3] + all.totals.count[3][4], 3);
     EXPECT_EQ(all.totals.cwCount[0][4], 1);
     EXPECT_EQ(all.totals.count[3][0], 5);
 
-    ScriptedUi cancel;
-    cancel.answers = {Answer::Cancel};
-    AnalysisTally part = tallyLog(doc.qsoList(), ANALYSIS_QAA, cancel);
-    EXPECT_EQ(cancel.messageTexts(), (std::vector<std::string>{"不正なデータ:\nW1AW"}));
+    AnalysisTally part = tallyLog(doc.qsoList(), ANALYSIS_QAA, 1);
     EXPECT_EQ(part.totals.count[3][1], 1);
     EXPECT_EQ(part.totals.count[3][3], 0);
     EXPECT_EQ(part.totals.count[3][0], 5);
 
-    ScriptedUi quiet;
-    AnalysisTally none = tallyLog(doc.qsoList(), ANALYSIS_QAF, quiet);
-    EXPECT_TRUE(quiet.events.empty());
+    AnalysisTally none = tallyLog(doc.qsoList(), ANALYSIS_QAF);
+    EXPECT_TRUE(none.rowsWithoutArea.empty());
     EXPECT_EQ(none.totals.count[0][1], 0);
 }
 

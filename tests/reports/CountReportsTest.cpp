@@ -38,7 +38,7 @@ class CountReports : public test::AnalysisTest {
         doc.add(qsoAt(1, hhmm, band, mode, call));
     }
     AnalysisOutcome analyseWithCountries() {
-        return writeAnalysis(doc, ui, dir.write("CQWW.DAT", kCountryFile));
+        return writeAnalysis(doc, ui, dir.write("CQWW.DAT", kCountryFile), dir.path());
     }
 };
 
@@ -96,9 +96,10 @@ TEST_F(CountReports, QcnSharesWithoutCwSubcounts) {
 TEST_F(CountReports, QcnWithoutAUsableCountryFileFails) {
     add(1000, "7", "CW", "JA1ABC");
     selectOnly(ANALYSIS_QCN);
-    EXPECT_EQ(writeAnalysis(doc, ui, dir.write("CQWW.DAT", "cty.dat\n")),
+    EXPECT_EQ(writeAnalysis(doc, ui, dir.write("CQWW.DAT", "cty.dat\n"), dir.path()),
               AnalysisOutcome::ReportFailed);
-    EXPECT_EQ(writeAnalysis(doc, ui, dir.file("none/CQWW.DAT")), AnalysisOutcome::ReportFailed);
+    EXPECT_EQ(writeAnalysis(doc, ui, dir.file("none/CQWW.DAT"), dir.path()),
+              AnalysisOutcome::ReportFailed);
     EXPECT_EQ(ui.messageTexts(),
               (std::vector<std::string>{
                   "前処理のためデータをソートします。\nよろしいですか?",

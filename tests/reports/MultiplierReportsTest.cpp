@@ -150,7 +150,7 @@ TEST_F(MultiplierReports, BuiltInListMarksAllJaNumbersAndAsksAboutOthers) {
               "\n"
               "\n");
 
-    std::remove("contest.QAD");
+    std::remove(dir.file("contest.QAD").c_str());
     ui.answers = {Answer::Ok, Answer::Cancel};
     EXPECT_EQ(analyse(), AnalysisOutcome::ReportFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.file("contest.QAD")));

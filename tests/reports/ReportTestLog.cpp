@@ -25,6 +25,21 @@ void addQsos(CSorvakDoc& doc, int count, int hhmm, const std::string& band,
     }
 }
 
+void addContest(CSorvakDoc& doc) {
+    auto add = [&](int hhmm, const char* band, const char* mode, int points, int m1, int m2) {
+        auto q = qsoAt(1, hhmm, band, mode);
+        q->setPoints(points);
+        q->setNewMulti(m1);
+        q->setNewMulti2(m2);
+        doc.add(std::move(q));
+    };
+    add(1200, "21", "SSB", 2, 1, 0);
+    add(1000, "7", "CW", 1, 1, 0);
+    add(1001, "7", "CW", 1, 0, 0);
+    add(1002, "7", "SSB", 1, 1, 1);
+    add(1230, "21", "CW", 2, 0, 0);
+}
+
 std::string textOfCrLfFile(const std::string& path) {
     std::string bytes = readFile(path);
     std::string text;

@@ -5,10 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "commands/AnalysisCommands.h"
 #include "model/CSorvakDoc.h"
 #include "model/QsoRecord.h"
-#include "reports/Analysis.h"
-#include "support/InFolder.h"
 #include "support/TempDir.h"
 #include "testsupport/ScriptedUi.h"
 
@@ -24,14 +23,18 @@ std::unique_ptr<QsoRecord> qsoAt(int day, int hhmm, const std::string& band = "7
 void addQsos(CSorvakDoc& doc, int count, int hhmm, const std::string& band,
              const std::string& mode = "CW");
 
+// Two bands over three hours, the middle one empty: CW and SSB, multipliers,
+// one QSO with both multiplier flags.
+void addContest(CSorvakDoc& doc);
+
 // The file's bytes with CR LF turned into LF, and an empty text when any
 // line end is not CR LF, so a whole report can be compared as plain text.
 std::string textOfCrLfFile(const std::string& path);
 
-// An analysis run in a fresh current directory, on the log "contest.qgb".
+// An analysis run into a fresh folder, on the log "contest.qgb".
 class AnalysisTest : public ::testing::Test {
   protected:
-    AnalysisTest() : here(dir.path()) { doc.setTitle("/logs/contest.qgb"); }
+    AnalysisTest() { doc.setTitle("/logs/contest.qgb"); }
 
     // Selects exactly the reports given; the others stay off.
     void select(bool qaf, bool qaa, bool qag, bool qaq) {
@@ -52,12 +55,11 @@ class AnalysisTest : public ::testing::Test {
         s.cwSubcount = cwSubcount;
         doc.setReportSettings(s);
     }
-    AnalysisOutcome analyse() { return writeAnalysis(doc, ui, "/nowhere/CQWW.DAT"); }
+    AnalysisOutcome analyse() { return writeAnalysis(doc, ui, "/nowhere/CQWW.DAT", dir.path()); }
     // The report's text in UTF-8 with LF line ends.
     std::string report(const std::string& extension);
 
     TempDir dir;
-    InFolder here;
     CSorvakDoc doc;
     ScriptedUi ui;
 };

@@ -5,7 +5,7 @@
 
 #include "formats/LoadContext.h"
 #include "formats/LogSource.h"
-#include "model/ClockTime.h"
+#include "platform/ClockTime.h"
 
 namespace sorvak::test {
 

@@ -10,13 +10,16 @@
 #include <QToolBar>
 
 #include "CSorvakView.h"
+#include "ClipboardCommands.h"
 #include "CommandSet.h"
 #include "DocumentCommands.h"
+#include "EditHistory.h"
 #include "EditingCommands.h"
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "MenuBuilder.h"
 #include "VersionForm.h"
+#include "WindowLayout.h"
 #include "commands/LogFolder.h"
 #include "commands/SaveCommands.h"
 #include "model/CSorvakDoc.h"
@@ -37,7 +40,10 @@ CMainFrame::CMainFrame(CSorvakDoc& doc, Ui& ui, QWidget* parent)
     connect(view_, &CSorvakView::rowsCounted, statusBar_, &MainStatusBar::showCounts);
     registerDocumentCommands(*commands_, doc, ui, reportFolder_);
     registerEditingCommands(*view_, doc, ui, *commands_);
+    registerClipboardCommands(*view_, doc, ui, *commands_);
+    view_->setEachEntered([this] { history_->recordNow(); });
     registerFrameCommands();
+    history_ = std::make_unique<EditHistory>(doc, *commands_);
     setUpBarToggles();
     doc_.setStateListener([this] { OnDocumentState(); });
     doc_.setViewUpdater([this] { view_->OnUpdate(); });
@@ -112,8 +118,16 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void CMainFrame::keepLayoutIn(QSettings& settings) {
+    layoutSettings_ = &settings;
+    restoreWindowLayout(*this, settings);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (saveModified(doc_, ui_)) {
+        if (layoutSettings_) {
+            keepWindowLayout(*this, *layoutSettings_);
+        }
         event->accept();
     } else {
         event->ignore();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
+class QSettings;
 class QToolBar;
 
 namespace sorvak {
@@ -10,6 +12,7 @@ namespace sorvak {
 class CSorvakDoc;
 class CSorvakView;
 class CommandSet;
+class EditHistory;
 class MainStatusBar;
 class Ui;
 
@@ -25,6 +28,10 @@ class CMainFrame : public QMainWindow {
     CSorvakView& view() { return *view_; }
     CommandSet& commands() { return *commands_; }
     MainStatusBar& mainStatusBar() { return *statusBar_; }
+    EditHistory& history() { return *history_; }
+    // Takes the window's size and position and the list's columns from the
+    // settings and keeps them there when the window closes.
+    void keepLayoutIn(QSettings& settings);
 
   protected:
     bool event(QEvent* event) override;
@@ -44,6 +51,8 @@ class CMainFrame : public QMainWindow {
     CSorvakView* view_;
     QToolBar* toolBar_;
     MainStatusBar* statusBar_;
+    std::unique_ptr<EditHistory> history_;
+    QSettings* layoutSettings_ = nullptr;
     // Where the check lists and reports are written; "" for the current
     // directory.
     std::string reportFolder_;

@@ -6,12 +6,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QUrl>
 #include <algorithm>
 
 #include "CommandSet.h"
+#include "DroppedFiles.h"
 #include "MenuBuilder.h"
 #include "QsoTableModel.h"
+#include "StepNames.h"
 #include "commands/ListCommands.h"
 #include "commands/LoadCommands.h"
 #include "commands/QsoEntryCommands.h"
@@ -22,20 +23,6 @@
 #include "platform/Ui.h"
 
 namespace sorvak {
-namespace {
-
-std::vector<std::string> localFiles(const QMimeData& data) {
-    std::vector<std::string> paths;
-    for (const QUrl& url : data.urls()) {
-        if (url.isLocalFile()) {
-            paths.push_back(url.toLocalFile().toStdString());
-        }
-    }
-    return paths;
-}
-
-}  // namespace
-
 CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget* parent)
     : QTableView(parent),
       doc_(doc),
@@ -56,7 +43,10 @@ CSorvakView::CSorvakView(CSorvakDoc& doc, Ui& ui, CommandSet& commands, QWidget*
     columns_.setUp();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSorvakView::OnItemchanged);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSorvakView::OnColumnClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        commands_.runStep(columnSortStepName(kQsoColumns.at(static_cast<size_t>(column)).header),
+                          [this, column] { OnColumnClick(column); });
+    });
     registerCommands();
 }
 
@@ -125,6 +115,8 @@ void CSorvakView::showSortIndicator() {
 void CSorvakView::OnItemchanged() {
     size_t selected = selectedRowList().size();
     emit rowsCounted(doc_.count(), selected);
+    commands_.setEnabled(Command::EditCut, selected > 0);
+    commands_.setEnabled(Command::EditCopy, selected > 0);
     if (selected == 1) {
         commands_.setEnabled(Command::EditQso, true);
         commands_.setEnabled(Command::EditDelete, true);
@@ -174,7 +166,8 @@ std::optional<size_t> CSorvakView::cursorRow() const {
 }
 
 std::unique_ptr<QMenu> CSorvakView::makeContextMenu() {
-    return buildListMenu(commands_, selectedRowList().size());
+    return buildListMenu(commands_, selectedRowList().size(),
+                         commands_.isEnabled(Command::EditPaste));
 }
 
 void CSorvakView::contextMenuEvent(QContextMenuEvent* event) {
@@ -227,9 +220,11 @@ void CSorvakView::OnColumnClick(int column) {
 }
 
 void CSorvakView::editCursorRow(size_t row) {
-    if (editQso(doc_, ui_, row)) {
-        OnUpdate();
-    }
+    commands_.runAs(Command::EditQso, [this, row] {
+        if (editQso(doc_, ui_, row)) {
+            OnUpdate();
+        }
+    });
 }
 
 void CSorvakView::OnEditQso() {
@@ -245,7 +240,7 @@ void CSorvakView::OnBulkChange() {
 }
 
 void CSorvakView::OnNewQso() {
-    if (sorvak::OnNewQso(doc_, ui_, selection_, cursorRow(), newQsoMemory_)) {
+    if (sorvak::OnNewQso(doc_, ui_, selection_, cursorRow(), newQsoMemory_, eachEntered_)) {
         OnUpdate();
     }
 }
@@ -255,8 +250,10 @@ void CSorvakView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (auto row = cursorRow()) {
         editCursorRow(*row);
     } else {
-        enterNewQsos(doc_, ui_, selection_, doc_.count(), newQsoMemory_);
-        OnUpdate();
+        commands_.runAs(Command::NewQso, [this] {
+            enterNewQsos(doc_, ui_, selection_, doc_.count(), newQsoMemory_, eachEntered_);
+            OnUpdate();
+        });
     }
 }
 
@@ -287,7 +284,8 @@ void CSorvakView::dragMoveEvent(QDragMoveEvent* event) {
 
 void CSorvakView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    OnDropFiles(doc_, ui_, localFiles(*event->mimeData()));
+    std::vector<std::string> files = localFiles(*event->mimeData());
+    commands_.runStep("ファイルのドロップ", [this, &files] { OnDropFiles(doc_, ui_, files); });
 }
 
 }  // namespace sorvak

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,6 +49,10 @@ class CSorvakView : public QTableView {
     double columnScale() const;
     // The width of the list with every column whole and the scroll bar.
     int widthShowingEveryColumn() const;
+    // True once the user (or a kept layout) gave the column its width.
+    bool sizedByUser(size_t column) const { return columns_.sizedByUser(column); }
+    // Called after each QSO that new-QSO entry adds.
+    void setEachEntered(std::function<void()> entered) { eachEntered_ = std::move(entered); }
 
     // The pop-up menu for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
@@ -90,6 +95,7 @@ class CSorvakView : public QTableView {
     ViewSelection selection_;
     // The values new-QSO entry carries over, for the whole run.
     NewQsoMemory newQsoMemory_;
+    std::function<void()> eachEntered_;
     QsoColumnWidths columns_;
     // The column whose header click gave the list its order, while it has it.
     std::optional<int> sortedColumn_;

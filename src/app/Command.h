@@ -28,6 +28,8 @@ enum class Command {
     ExportJarl,
     AppExit,
     NewQso,
+    EditUndo,
+    EditRedo,
     EditCut,
     EditCopy,
     EditPaste,

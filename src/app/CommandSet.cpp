@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include "StepNames.h"
+
 namespace sorvak {
 
 QAction* CommandSet::action(Command command) {
@@ -31,7 +33,19 @@ void CommandSet::setHandler(Command command, std::function<void()> handler) {
 void CommandSet::run(Command command) {
     auto found = handlers_.find(command);
     if (found != handlers_.end()) {
-        found->second();
+        runAs(command, found->second);
+    }
+}
+
+void CommandSet::runAs(Command command, const std::function<void()>& action) {
+    runStep(stepName(command, this->action(command)->text()), action);
+}
+
+void CommandSet::runStep(const std::string& step, const std::function<void()>& action) {
+    if (stepRunner_ && !step.empty()) {
+        stepRunner_(step, action);
+    } else {
+        action();
     }
 }
 

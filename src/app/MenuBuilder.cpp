@@ -110,7 +110,7 @@ std::unique_ptr<QMenu> buildPopupMenu(const std::vector<MenuEntry>& definition,
     return popup;
 }
 
-std::unique_ptr<QMenu> buildListMenu(CommandSet& commands, size_t selected) {
+std::unique_ptr<QMenu> buildListMenu(CommandSet& commands, size_t selected, bool canPaste) {
     std::unique_ptr<QMenu> menu = buildPopupMenu(contextMenuDefinition(), commands);
     auto enable = [&menu](const char* name, bool enabled) {
         for (QAction* action : menu->actions()) {
@@ -123,8 +123,11 @@ std::unique_ptr<QMenu> buildListMenu(CommandSet& commands, size_t selected) {
         enable("ID_EDIT_QSO", false);
     }
     if (selected >= 1) {
-        enable("ID_EDIT_DELETE", true);
+        for (const char* entry : {"ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_DELETE"}) {
+            enable(entry, true);
+        }
     }
+    enable("ID_EDIT_PASTE", canPaste);
     if (selected >= 2) {
         enable("ID_EDIT_BULK_CHANGE", true);
     }

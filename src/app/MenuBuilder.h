@@ -29,7 +29,8 @@ std::unique_ptr<QMenu> buildPopupMenu(const std::vector<MenuEntry>& definition,
                                       CommandSet& commands);
 
 // The QSO list's pop-up menu for the number of selected rows: the list's own
-// entries enabled by the selection, whatever the main menu shows.
-std::unique_ptr<QMenu> buildListMenu(CommandSet& commands, size_t selected);
+// entries enabled by the selection, and paste while the clipboard holds QSOs,
+// whatever the main menu shows.
+std::unique_ptr<QMenu> buildListMenu(CommandSet& commands, size_t selected, bool canPaste);
 
 }  // namespace sorvak

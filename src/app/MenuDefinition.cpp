@@ -86,6 +86,9 @@ void addEditMenu(std::vector<MenuEntry>& m) {
         m.end(),
         {
             popup("編集(&E)"),
+            grayed(C::EditUndo, "ID_EDIT_UNDO", "元に戻す(&U)\tCtrl+Z", "直前の操作を元に戻す"),
+            grayed(C::EditRedo, "ID_EDIT_REDO", "やり直し(&Y)\tCtrl+Y", "元に戻した操作をやり直す"),
+            separator(),
             newQsoEntry(),
             separator(),
             grayed(C::EditCut, "ID_EDIT_CUT", "切り取り(&T)",

@@ -10,6 +10,7 @@
 #include "NumberToMultiDialog.h"
 #include "QsoEditDialog.h"
 #include "SentNumberDialog.h"
+#include "StationSettings.h"
 #include "VersionDialog.h"
 #include "VersionForm.h"
 
@@ -20,6 +21,19 @@ template <typename Dialog, typename Form>
 bool runAs(Form& form, Ui& ui, QWidget* parent) {
     Dialog dialog(form, ui, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+// A dialog of the station's fields, offered from and kept in the settings.
+template <typename Dialog, typename Form>
+bool runRemembering(Form& form, Ui& ui, QWidget* parent, QSettings* settings) {
+    if (settings) {
+        offerStationFields(form, *settings);
+    }
+    bool accepted = runAs<Dialog>(form, ui, parent);
+    if (accepted && settings) {
+        keepStationFields(form, *settings);
+    }
+    return accepted;
 }
 
 bool runEditingDialog(DialogForm& form, Ui& ui, QWidget* parent) {
@@ -47,18 +61,16 @@ bool runEditingDialog(DialogForm& form, Ui& ui, QWidget* parent) {
 
 }  // namespace
 
-bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent) {
+bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent, QSettings* settings) {
     if (dynamic_cast<VersionForm*>(&form) != nullptr) {
         VersionDialog dialog(parent);
         return dialog.exec() == QDialog::Accepted;
     }
     if (auto* cabrillo = dynamic_cast<CabrilloHeaderForm*>(&form)) {
-        CabrilloHeaderDialog dialog(*cabrillo, ui, parent);
-        return dialog.exec() == QDialog::Accepted;
+        return runRemembering<CabrilloHeaderDialog>(*cabrillo, ui, parent, settings);
     }
     if (auto* jarl = dynamic_cast<JarlLogForm*>(&form)) {
-        JarlLogDialog dialog(*jarl, ui, parent);
-        return dialog.exec() == QDialog::Accepted;
+        return runRemembering<JarlLogDialog>(*jarl, ui, parent, settings);
     }
     if (auto* checkList = dynamic_cast<CheckListForm*>(&form)) {
         CheckListDialog dialog(*checkList, ui, parent);

@@ -1,5 +1,6 @@
 #pragma once
 
+class QSettings;
 class QWidget;
 
 namespace sorvak {
@@ -9,6 +10,8 @@ class Ui;
 
 // Shows the dialog that belongs to the form, modal to `parent`, with its
 // messages through `ui`; true when it was accepted. A form without a dialog is not accepted.
-bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent);
+// With `settings`, the station's fields of the Cabrillo and JARL log dialogs
+// are offered from them and kept in them.
+bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent, QSettings* settings = nullptr);
 
 }  // namespace sorvak

@@ -27,6 +27,8 @@ class QsoColumnWidths {
     double scale() const;
     // The width of the list with every column whole and the scroll bar.
     int widthShowingEveryColumn() const;
+    // True once the user (or a kept layout) gave the column its width.
+    bool sizedByUser(size_t column) const { return sizedByUser_.at(column); }
 
   private:
     // The pixels of a cell that its text may not use.

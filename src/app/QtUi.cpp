@@ -114,7 +114,7 @@ std::optional<std::string> QtUi::saveFileName(const FileDialog& dialog) {
 }
 
 bool QtUi::runDialog(DialogForm& form) {
-    return runProgramDialog(form, *this, parent_);
+    return runProgramDialog(form, *this, parent_, settings_);
 }
 
 void QtUi::beginWait() {

@@ -5,6 +5,7 @@
 #include "platform/Ui.h"
 
 class QFileDialog;
+class QSettings;
 class QWidget;
 
 namespace sorvak {
@@ -15,6 +16,9 @@ class QtUi : public Ui {
   public:
     // Boxes and dialogs are modal to `parent` once it is set.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The station's fields of the Cabrillo and JARL log dialogs are offered
+    // from these settings and kept in them, once they are set.
+    void setSettings(QSettings* settings) { settings_ = settings; }
 
     Answer ask(const Message& message) override;
     std::optional<std::string> openFileName(const FileDialog& dialog) override;
@@ -30,6 +34,7 @@ class QtUi : public Ui {
     std::optional<std::string> chosenFile(QFileDialog& box);
 
     QWidget* parent_ = nullptr;
+    QSettings* settings_ = nullptr;
     QString lastFolder_;
 };
 

@@ -27,11 +27,13 @@ int main(int argc, char** argv) {
     if (!sorvak::checkCommandLineFile(info, ui)) {
         return 1;
     }
+    QSettings settings;
     sorvak::CSorvakDoc doc;
     sorvak::CMainFrame frame(doc, ui);
     ui.setParent(&frame);
+    ui.setSettings(&settings);
+    frame.keepLayoutIn(settings);
     frame.show();
-    QSettings settings;
     sorvak::loadCommandLineFile(info, doc, ui, settings);
     return QApplication::exec();
 }

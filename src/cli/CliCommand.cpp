@@ -113,13 +113,7 @@ void CliRun::dump() {
          << "contest\t" << cp932ToUtf8(info.contestName) << '\n'
          << '\n';
     for (size_t row = 0; row < doc_.count(); ++row) {
-        for (size_t column = 0; column < kQsoColumnCount; ++column) {
-            if (column > 0) {
-                out_ << '\t';
-            }
-            out_ << cp932ToUtf8(qsoCellText(doc_.at(row), row, column));
-        }
-        out_ << '\n';
+        out_ << cp932ToUtf8(qsoRowText(doc_.at(row), row)) << '\n';
     }
 }
 

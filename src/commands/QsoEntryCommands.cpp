@@ -44,7 +44,7 @@ bool editQso(CSorvakDoc& doc, Ui& ui, size_t row) {
 }
 
 void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
-                  NewQsoMemory& memory) {
+                  NewQsoMemory& memory, const std::function<void()>& entered) {
     position = std::min(position, doc.count());
     QsoEditForm form;
     form.newMode = true;
@@ -74,6 +74,9 @@ void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
             form.callSign.clear();
             form.rcvd.clear();
             list.selectOnly(added);
+            if (entered) {
+                entered();
+            }
         }
         memory.sent = form.sent;
         memory.band = form.band;
@@ -96,7 +99,7 @@ bool OnEditQso(CSorvakDoc& doc, Ui& ui, const ListSelection& list) {
 }
 
 bool OnNewQso(CSorvakDoc& doc, Ui& ui, ListSelection& list, std::optional<size_t> cursorRow,
-              NewQsoMemory& memory) {
+              NewQsoMemory& memory, const std::function<void()>& entered) {
     size_t position = doc.count();
     if (cursorRow) {
         Answer answer =
@@ -108,7 +111,7 @@ bool OnNewQso(CSorvakDoc& doc, Ui& ui, ListSelection& list, std::optional<size_t
         }
         position = answer == Answer::Yes ? *cursorRow : position;
     }
-    enterNewQsos(doc, ui, list, position, memory);
+    enterNewQsos(doc, ui, list, position, memory, entered);
     return true;
 }
 

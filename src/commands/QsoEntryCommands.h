@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,9 +26,9 @@ bool editQso(CSorvakDoc& doc, Ui& ui, size_t row);
 
 // Enters new QSOs one after another, the first before the record at the
 // position (the record count appends), each next one after the last; ends
-// when the dialog is cancelled.
+// when the dialog is cancelled. `entered` is called after each QSO is added.
 void enterNewQsos(CSorvakDoc& doc, Ui& ui, ListSelection& list, size_t position,
-                  NewQsoMemory& memory);
+                  NewQsoMemory& memory, const std::function<void()>& entered = {});
 
 // "QSO行編集(&Q)...": edits each selected QSO in turn; a list without a
 // selection is told. True when a dialog was accepted.
@@ -37,6 +38,6 @@ bool OnEditQso(CSorvakDoc& doc, Ui& ui, const ListSelection& list);
 // wants it, before the cursor row (the focused row, when it is selected).
 // False when the user cancelled the question of where.
 bool OnNewQso(CSorvakDoc& doc, Ui& ui, ListSelection& list, std::optional<size_t> cursorRow,
-              NewQsoMemory& memory);
+              NewQsoMemory& memory, const std::function<void()>& entered = {});
 
 }  // namespace sorvak

@@ -1,5 +1,8 @@
 #include "model/CSorvakDoc.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace sorvak {
 
 CSorvakDoc::CSorvakDoc() {
@@ -30,7 +33,15 @@ void CSorvakDoc::removeRows(const std::vector<size_t>& rows) {
     qsoList_.resize(kept);
 }
 
+void CSorvakDoc::insertRecords(size_t row, QsoList records) {
+    row = std::min(row, qsoList_.size());
+    qsoList_.insert(qsoList_.begin() + static_cast<std::ptrdiff_t>(row),
+                    std::make_move_iterator(records.begin()),
+                    std::make_move_iterator(records.end()));
+}
+
 void CSorvakDoc::clear() {
+    ++generation_;
     qsoList_.clear();
     contest_ = ContestInfo{};
     rawHeader_.fill(0);

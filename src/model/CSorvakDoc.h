@@ -40,9 +40,15 @@ class CSorvakDoc {
     void insertAt(size_t row, std::unique_ptr<QsoRecord> record);
     // Removes the records at the given rows, ascending and distinct, in one pass.
     void removeRows(const std::vector<size_t>& rows);
+    // Inserts the records, in their order, before the record at `row` (row ==
+    // count() appends), in one pass.
+    void insertRecords(size_t row, QsoList records);
 
     // Deletes every record, resets the contest header and zeroes the raw header.
     void clear();
+    // Grows whenever the log is cleared for another one: a log that was
+    // opened or made new has a generation of its own.
+    uint64_t generation() const { return generation_; }
 
     // 1 when no record equals `record` on time, call sign, band, mode, power,
     // points, operator and memo; 0 otherwise.
@@ -95,6 +101,7 @@ class CSorvakDoc {
     std::string title_ = kAppTitle;
     int titleKind_ = 0;
     bool modified_ = false;
+    uint64_t generation_ = 0;
     std::function<void()> viewUpdater_;
     std::function<void()> stateListener_;
 };

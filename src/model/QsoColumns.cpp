@@ -110,6 +110,17 @@ std::string qsoCellText(const QsoRecord& q, size_t row, size_t column) {
     return field != nullptr ? *field : madeText(q, row, column);
 }
 
+std::string qsoRowText(const QsoRecord& q, size_t row) {
+    std::string line;
+    for (size_t column = 0; column < kQsoColumnCount; ++column) {
+        if (column > 0) {
+            line += '\t';
+        }
+        line += qsoCellText(q, row, column);
+    }
+    return line;
+}
+
 std::array<std::string, kQsoColumnCount> longestCellTexts(const CSorvakDoc& doc) {
     std::array<const std::string*, kQsoColumnCount> longestField{};
     std::array<std::string, kQsoColumnCount> longest;

@@ -22,6 +22,9 @@ extern const std::array<QsoColumn, kQsoColumnCount> kQsoColumns;
 // The text of one cell (CP932 bytes) of the record shown at `row`.
 std::string qsoCellText(const QsoRecord& record, size_t row, size_t column);
 
+// The texts of all columns of the record shown at `row`, separated by tabs.
+std::string qsoRowText(const QsoRecord& record, size_t row);
+
 // For each column, the longest text (in bytes) it shows for the log; the
 // first of equal lengths. One walk over the records, no text copied but the
 // longest.

@@ -15,6 +15,19 @@ namespace sorvak::test {
 
 Window::Window() = default;
 
+Loaded::Loaded(int count) {
+    FileLoad(doc, ui, writeLog(dir, "log.qgb", numberedQsos(count)), LoadMode::Load);
+    doc.updateAllViews();
+    doc.setModified(false);
+}
+
+void select(CSorvakView& view, std::initializer_list<int> rows) {
+    for (int row : rows) {
+        view.selectionModel()->setCurrentIndex(
+            view.model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
 QString Window::cell(int row, int column) const {
     QAbstractItemModel* model = const_cast<CMainFrame&>(frame).view().model();
     return model->data(model->index(row, column)).toString();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +36,33 @@ struct Window {
     void trigger(const char* name);
     QAction* action(const char* name);
 };
+
+// A window over a binary log of `count` numbered QSOs in its own folder,
+// unmodified.
+class Loaded : public Window {
+  public:
+    explicit Loaded(int count);
+    CSorvakView& view() { return frame.view(); }
+    QTemporaryDir dir;
+};
+
+// Adds the rows to the list's selection, the last one focused.
+void select(CSorvakView& view, std::initializer_list<int> rows);
+
+// Fills each form of type F with `fill` and accepts it once; later showings
+// are cancelled.
+template <typename F>
+void answerOnce(ScriptedUi& ui, std::function<void(F&)> fill) {
+    auto shown = std::make_shared<int>(0);
+    ui.dialogHandler = [fill, shown](DialogForm& form) {
+        auto* typed = dynamic_cast<F*>(&form);
+        if (typed == nullptr || (*shown)++ > 0) {
+            return false;
+        }
+        fill(*typed);
+        return true;
+    };
+}
 
 // A QSO on 2026-11-03 at hhmm with the given call sign and points.
 QsoParts qso(int hhmm, const std::string& callSign, int points);

@@ -16,13 +16,6 @@ using namespace sorvak::test;
 
 namespace {
 
-void select(CSorvakView& view, std::initializer_list<int> rows) {
-    for (int row : rows) {
-        view.selectionModel()->setCurrentIndex(
-            view.model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-}
-
 std::vector<int> selectedRows(CSorvakView& view) {
     std::vector<int> rows;
     for (size_t row : view.selectedRowList()) {
@@ -30,32 +23,6 @@ std::vector<int> selectedRows(CSorvakView& view) {
     }
     return rows;
 }
-
-// Fills each form of type F with `fill` and accepts it once; later showings
-// are cancelled.
-template <typename F>
-void answerOnce(ScriptedUi& ui, std::function<void(F&)> fill) {
-    auto shown = std::make_shared<int>(0);
-    ui.dialogHandler = [fill, shown](DialogForm& form) {
-        auto* typed = dynamic_cast<F*>(&form);
-        if (typed == nullptr || (*shown)++ > 0) {
-            return false;
-        }
-        fill(*typed);
-        return true;
-    };
-}
-
-class Loaded : public Window {
-  public:
-    explicit Loaded(int count) {
-        FileLoad(doc, ui, writeLog(dir, "log.qgb", numberedQsos(count)), LoadMode::Load);
-        doc.updateAllViews();
-        doc.setModified(false);
-    }
-    CSorvakView& view() { return frame.view(); }
-    QTemporaryDir dir;
-};
 
 }  // namespace
 

@@ -302,9 +302,9 @@ void QsoListTest::contextMenuFollowsTheSelection() {
                           "削除(&D)", "-", "QSO行編集(&Q)...", "選択範囲変更(&R)..."}));
     QCOMPARE(contextStates(view), QString("1|0000|00"));
     view.selectRow(0);
-    QCOMPARE(contextStates(view), QString("1|0001|10"));
+    QCOMPARE(contextStates(view), QString("1|1101|10"));
     ctrlClickRow(view, 2);
-    QCOMPARE(contextStates(view), QString("1|0001|11"));
+    QCOMPARE(contextStates(view), QString("1|1101|11"));
     w.ui.answers = {Answer::Ok};
     menu = view.makeContextMenu();
     menu->actions().at(5)->trigger();
@@ -395,7 +395,7 @@ void QsoListTest::shiftF10OpensTheContextMenu() {
         }
     });
     QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier);
-    QCOMPARE(shown.join(QString()), QString("1|0001|10"));
+    QCOMPARE(shown.join(QString()), QString("1|1101|10"));
 }
 
 QTEST_MAIN(QsoListTest)

@@ -62,6 +62,7 @@ enum class Command {
     ToolNumberToMulti,
     ToolSentNumbers,
     ToolDupe,
+    ToolLogCheck,
     SetCheckList,
     SetAnalysis,
     SetHamlog,

@@ -1,8 +1,10 @@
 #include "DocumentCommands.h"
 
+#include <memory>
 #include <utility>
 
 #include "CommandSet.h"
+#include "LogCheckCommand.h"
 #include "RateChartWindow.h"
 #include "commands/AnalysisCommands.h"
 #include "commands/CheckListCommands.h"
@@ -97,6 +99,10 @@ void registerDocumentCommands(CommandSet& commands, CSorvakDoc& doc, Ui& ui,
             showRateChart(doc, ui, *frame);
         }
     });
+    if (auto* frame = qobject_cast<QWidget*>(commands.parent())) {
+        auto logCheck = std::make_shared<LogCheckCommand>(doc, ui, *frame);
+        commands.setHandler(Command::ToolLogCheck, [logCheck] { logCheck->OnLogCheck(); });
+    }
 }
 
 }  // namespace sorvak

@@ -181,6 +181,9 @@ void addToolMenu(std::vector<MenuEntry>& m) {
                  item(C::ToolSentNumbers, "ID_TOOL_SENT_NUMBERS", "送信ナンバ一括変更(&S)...",
                       "送信ナンバの一括変更"),
                  item(C::ToolDupe, "ID_TOOL_DUPE", "DUPE QSOの削除(&D)...", ""),
+                 separator(),
+                 item(C::ToolLogCheck, "ID_TOOL_LOG_CHECK", "ログのチェック(&K)...",
+                      "提出前のログのチェック"),
                  end(),
              });
 }

@@ -7,6 +7,7 @@
 #include "ContestDataDialog.h"
 #include "FindCallDialog.h"
 #include "JarlLogDialog.h"
+#include "LogCheckDialog.h"
 #include "NumberToMultiDialog.h"
 #include "QsoEditDialog.h"
 #include "SentNumberDialog.h"
@@ -74,6 +75,10 @@ bool runProgramDialog(DialogForm& form, Ui& ui, QWidget* parent, QSettings* sett
     }
     if (auto* checkList = dynamic_cast<CheckListForm*>(&form)) {
         CheckListDialog dialog(*checkList, ui, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    if (auto* logCheck = dynamic_cast<LogCheckForm*>(&form)) {
+        LogCheckDialog dialog(*logCheck, ui, parent);
         return dialog.exec() == QDialog::Accepted;
     }
     if (auto* analysis = dynamic_cast<AnalysisForm*>(&form)) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "CliCheck.h"
 #include "CliReports.h"
 #include "editing/CabrilloHeaderForm.h"
 
@@ -17,6 +18,10 @@ const char* const kCliUsage =
     "       sorvak-cli analyze FILE [--reports LIST] [--multi-data F] [--country-file F]\n"
     "                  [--double-score] [--no-cumulative] [--no-zero-hours]\n"
     "                  [--no-cw-subcount] [COMMON...]\n"
+    "       sorvak-cli check FILE [--start YYYY-MM-DDTHH:MM] [--end YYYY-MM-DDTHH:MM]\n"
+    "                  [--off-time MIN] [--break-counting gap|empty-minutes] [--max-hours H]\n"
+    "                  [--dupes band-mode|band|contest] [--no-master-calls]\n"
+    "                  [--fail-on-findings] [COMMON...]\n"
     "       sorvak-cli make-country-file [CTY.DAT] OUT\n"
     "COMMON: --append F | --merge F | --sort KEY | --answer yes|no\n"
     "        --delete-dupes | --sent-number T | --number-to-multi N\n"
@@ -131,6 +136,8 @@ bool takeOption(const std::string& name, const std::string& value, CliArguments&
         parsed.exportOptions[name] = value;
     } else if (isReportOption(name)) {
         parsed.reportOptions[name] = value;
+    } else if (isCheckOption(name)) {
+        parsed.checkOptions[name] = value;
     } else {
         error = "unknown option --" + name;
         return false;
@@ -146,9 +153,9 @@ bool takeCommand(const std::vector<std::string>& positional, CliArguments& parse
         return false;
     }
     parsed.command = positional[0];
-    size_t wanted = parsed.command == "dump" || isReportCommand(parsed.command) ? 2
-                    : parsed.command == "convert"                               ? 3
-                                                                                : 0;
+    bool takesFile =
+        parsed.command == "dump" || parsed.command == "check" || isReportCommand(parsed.command);
+    size_t wanted = takesFile ? 2 : parsed.command == "convert" ? 3 : 0;
     if (wanted == 0) {
         error = "unknown command " + parsed.command;
         return false;
@@ -182,6 +189,10 @@ std::optional<CliArguments> parseCliArguments(const std::vector<std::string>& ar
         std::string name = arg.substr(2);
         if (isReportSwitch(name)) {
             parsed.reportOptions[name] = "";
+            continue;
+        }
+        if (isCheckSwitch(name)) {
+            parsed.checkOptions[name] = "";
             continue;
         }
         if (name == "delete-dupes") {  // the one option without a value

@@ -29,7 +29,7 @@ struct CliAction {
 };
 
 struct CliArguments {
-    std::string command;  // "dump", "convert", "checklist" or "analyze"
+    std::string command;  // "dump", "convert", "checklist", "analyze" or "check"
     std::string file;
     std::string out;                 // convert only
     std::optional<std::string> to;   // convert only
@@ -38,6 +38,8 @@ struct CliArguments {
     std::map<std::string, std::string> exportOptions;
     // Options of checklist and analyze by name; a switch has an empty value.
     std::map<std::string, std::string> reportOptions;
+    // Options of check by name; a switch has an empty value.
+    std::map<std::string, std::string> checkOptions;
     // The values of --jarl, in the order given.
     std::vector<std::string> jarlOptions;
 };

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCountryFile.h"
 #include "CliJarl.h"
 #include "CliLogTools.h"
@@ -165,6 +166,9 @@ int CliRun::run(const CliArguments& args) {
     if (auto error = reportUsageError(args)) {
         return usage(*error);
     }
+    if (auto error = checkUsageError(args)) {
+        return usage(*error);
+    }
     FileKind kind = KIND_UNKNOWN;
     if (args.command == "convert") {
         if (args.to) {
@@ -197,6 +201,9 @@ int CliRun::run(const CliArguments& args) {
     }
     if (isReportCommand(args.command)) {
         return runReportCommand(args, doc_, ui_);
+    }
+    if (args.command == "check") {
+        return runCheckCommand(args, doc_, ui_, out_);
     }
     if (kind == KIND_CABRILLO) {
         if (auto refused = refuseCabrilloHeader(args)) {

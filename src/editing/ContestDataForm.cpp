@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "editing/FieldChecks.h"
+#include "formats/BinaryLog.h"
 #include "model/CSorvakDoc.h"
 #include "platform/Cp932.h"
 
@@ -27,6 +28,11 @@ std::optional<ContestDataForm::Failure> ContestDataForm::check() const {
     }
     if (auto message = checkText(contestName, kContestNameLimit)) {
         return Failure{Field::ContestName, *message};
+    }
+    // The binary log would read such a header back as a server log's and
+    // drop the contest data.
+    if (contestName.find(kServerLogMark) != std::string::npos) {
+        return Failure{Field::ContestName, kServerLogName};
     }
     if (auto message = checkSigned(coefficient, kCoefficientMin, kCoefficientMax)) {
         return Failure{Field::Coefficient, *message};

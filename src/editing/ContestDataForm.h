@@ -18,6 +18,8 @@ class ContestDataForm : public DialogForm {
     // The coefficients the binary log's 16-bit field keeps.
     static constexpr long long kCoefficientMin = -32768;
     static constexpr long long kCoefficientMax = 32767;
+    // The refusal of a contest name the binary log takes for a server log's.
+    static constexpr const char* kServerLogName = "コンテスト名に QServer は使えません。";
 
     enum class Field { CallSign, ContestName, Coefficient };
     struct Failure {

@@ -149,7 +149,7 @@ std::string headerContestName(const RawRecord& header) {
 }
 
 bool isServerHeader(const RawRecord& header) {
-    return headerContestName(header).find("QServer") != std::string::npos;
+    return headerContestName(header).find(kServerLogMark) != std::string::npos;
 }
 
 void applyHeaderRecord(CSorvakDoc& doc, const RawRecord& header) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/CSorvakDoc.h"
 
@@ -9,6 +10,10 @@ namespace sorvak {
 class LoadContext;
 
 // The binary log: fixed 256-byte records, the header record first.
+
+// The text in a header's contest name that marks a log saved by the
+// network log server, whose header fields are not read.
+inline constexpr std::string_view kServerLogMark = "QServer";
 
 // Sets the contest header from a header record.
 void applyHeaderRecord(CSorvakDoc& doc, const RawRecord& header);

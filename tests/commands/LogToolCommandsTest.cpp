@@ -185,5 +185,17 @@ TEST(ContestData, ShowsTheHeaderAndStoresItOnOkOnly) {
     EXPECT_FALSE(other.isModified());
 }
 
+// A header naming the network log server is not read back from the binary log.
+TEST(ContestData, RefusesAContestNameTheBinaryLogWouldDrop) {
+    ContestDataForm form;
+    form.contestName = "ALL JA QServer TEST";
+    auto failure = form.check();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->field, ContestDataForm::Field::ContestName);
+    EXPECT_EQ(failure->message, "コンテスト名に QServer は使えません。");
+    form.contestName = "ALL JA Server TEST";
+    EXPECT_FALSE(form.check());
+}
+
 }  // namespace
 }  // namespace sorvak

@@ -2,7 +2,7 @@
 
 SORVAK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Debian packages every build needs.
+# Debian packages every build and its checks need.
 SORVAK_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -11,6 +11,7 @@ SORVAK_PACKAGES=(
     librsvg2-bin dpkg-dev file
     fonts-noto-cjk hamradio-files
     libpugixml-dev
+    lintian appstream desktop-file-utils shared-mime-info libglib2.0-bin xdg-utils man-db
 )
 
 as_root() {

@@ -9,25 +9,16 @@
 #include <QVBoxLayout>
 
 #include "DialogButtons.h"
+#include "DialogControls.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
-namespace {
-
-QLineEdit* numberEdit(const char* name, const std::string& value) {
-    auto* edit = new QLineEdit(QString::fromStdString(value));
-    edit->setObjectName(name);
-    return edit;
-}
-
-}  // namespace
-
 CheckListDialog::CheckListDialog(CheckListForm& form, Ui& ui, QWidget* parent)
     : QDialog(parent),
       form_(form),
       ui_(ui),
-      stationsPerLine_(numberEdit("stationsPerLine", form.stationsPerLine)),
-      charsPerStation_(numberEdit("charsPerStation", form.charsPerStation)),
+      stationsPerLine_(makeEdit("stationsPerLine", form.stationsPerLine)),
+      charsPerStation_(makeEdit("charsPerStation", form.charsPerStation)),
       showPortable_(new QCheckBox(QString::fromUtf8("ポータブル('/')の表示をする(&P)"))) {
     setObjectName("checkListDialog");
     setWindowTitle(QString::fromUtf8("重複ﾁｪｯｸﾘｽﾄの設定"));

@@ -34,6 +34,15 @@ QLineEdit* makeEdit(const char* name) {
     return edit;
 }
 
+QLineEdit* makeEdit(const char* name, const std::string& value, int digits) {
+    QLineEdit* edit = makeEdit(name);
+    edit->setText(QString::fromStdString(value));
+    if (digits > 0) {
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(digits, u'0')));
+    }
+    return edit;
+}
+
 QComboBox* makeCombo(const char* name, const std::vector<std::string>& entries) {
     auto* combo = new QComboBox;
     combo->setObjectName(QString::fromLatin1(name));

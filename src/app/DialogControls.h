@@ -19,6 +19,8 @@ void forceUpperCase(QLineEdit* edit);
 void allowDigitsOnly(QLineEdit* edit);
 
 QLineEdit* makeEdit(const char* name);
+// An edit holding `value` (UTF-8), wide enough for `digits` digits when given.
+QLineEdit* makeEdit(const char* name, const std::string& value, int digits = 0);
 // An editable drop-down list with the entries.
 QComboBox* makeCombo(const char* name, const std::vector<std::string>& entries);
 // A label whose mnemonic moves the focus to its control.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "DialogButtons.h"
+#include "DialogControls.h"
 #include "platform/Ui.h"
 
 namespace sorvak {
@@ -21,13 +22,6 @@ using F = LogCheckForm;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-QLineEdit* edit(const char* name, const std::string& value, int width) {
-    auto* line = new QLineEdit(QString::fromStdString(value));
-    line->setObjectName(name);
-    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(width, '0')));
-    return line;
 }
 
 // An edit with its unit after it.
@@ -65,10 +59,10 @@ LogCheckDialog::LogCheckDialog(LogCheckForm& form, Ui& ui, QWidget* parent)
     : QDialog(parent),
       form_(form),
       ui_(ui),
-      start_(sorvak::edit("start", form.start, 16)),
-      end_(sorvak::edit("end", form.end, 16)),
-      offTime_(sorvak::edit("offTime", form.offTime, 5)),
-      maxHours_(sorvak::edit("maxHours", form.maxHours, 4)),
+      start_(makeEdit("start", form.start, 16)),
+      end_(makeEdit("end", form.end, 16)),
+      offTime_(makeEdit("offTime", form.offTime, 5)),
+      maxHours_(makeEdit("maxHours", form.maxHours, 4)),
       masterCalls_(new QCheckBox(text(F::kMasterCallsLabel))) {
     setObjectName("logCheckDialog");
     setWindowTitle(text(F::kTitle));

@@ -65,13 +65,18 @@ std::optional<int32_t> timeOf(std::string_view date, std::string_view hhmm, int 
         return kNoTime;
     }
     std::vector<std::string_view> monthDay = splitAt(date, '/');
-    auto month = monthDay.size() == 2 ? numberOf(monthDay[0], -1) : std::nullopt;
-    auto day = monthDay.size() == 2 ? numberOf(monthDay[1], -1) : std::nullopt;
-    auto time = hhmm.size() == 4 ? numberOf(hhmm, -1) : std::nullopt;
+    if (monthDay.size() != 2 || hhmm.size() != 4) {
+        return std::nullopt;
+    }
+    std::optional<int> month = numberOf(monthDay[0], -1);
+    std::optional<int> day = numberOf(monthDay[1], -1);
+    std::optional<int> time = numberOf(hhmm, -1);
     if (!month || !day || !time) {
         return std::nullopt;
     }
-    int32_t moment = makeCalendarTime(ClockParts{year, *month, *day, *time / 100, *time % 100, 0});
+    int hhmmValue = time.value_or(0);
+    int32_t moment =
+        makeCalendarTime(ClockParts{year, *month, *day, hhmmValue / 100, hhmmValue % 100, 0});
     return moment == kNoTime ? std::nullopt : std::optional<int32_t>(moment);
 }
 
